@@ -1,0 +1,50 @@
+#include "list_box.h"
+
+#include "runtime_error.h"
+
+namespace morvatek {
+
+void ListBox::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    notifyChanged();
+}
+
+void ListBox::addItem(Text item) {
+    items_.push_back(std::move(item));
+    notifyChanged();
+}
+
+const Text& ListBox::list(long index) const {
+    if (index < 0 || index >= listCount()) {
+        throw RuntimeError::listIndexOutOfRange(index, listCount());
+    }
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void ListBox::setEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        notifyChanged();
+    }
+}
+
+void ListBox::setVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        notifyChanged();
+    }
+}
+
+void ListBox::pupilSelects(long index) {
+    if (!enabled_ || !visible_ || index < 0 || index >= listCount()) {
+        return;
+    }
+    if (listIndex_ != index) {
+        listIndex_ = static_cast<int>(index);
+        notifyChanged();
+    }
+    raiseClick();
+}
+
+} // namespace morvatek

@@ -1,0 +1,39 @@
+#include "morvatek.h"
+
+#include "design_texts.h"
+
+#include <vector>
+
+namespace morvatek {
+
+namespace {
+
+template <std::size_t N> std::vector<Text> texts(const std::array<std::u16string_view, N>& source) {
+    return {source.begin(), source.end()};
+}
+
+Text text(std::u16string_view source) {
+    return Text(source);
+}
+
+} // namespace
+
+Morvatek::Morvatek()
+    : Text1("Text1", {TextBox(text(design::kTaskStatement)), TextBox(text(design::kMotto))}),
+      List2("List2", {ListBox(texts(design::kCodeTable)), ListBox(texts(design::kDigitTable)),
+                      ListBox(), ListBox()}),
+      Frame1(text(design::kFrameCaption)),
+      Option1("Option1", {OptionButton(text(design::kOptionCaptions[0])),
+                          OptionButton(text(design::kOptionCaptions[1])),
+                          OptionButton(text(design::kOptionCaptions[2]))}),
+      Command1("Command1", {CommandButton(text(design::kCommandCaptions[0])),
+                            CommandButton(text(design::kCommandCaptions[1]))}),
+      Label1("Label1",
+             {Label(text(design::kLabelCaptions[0])), Label(text(design::kLabelCaptions[1])),
+              Label(text(design::kLabelCaptions[2])), Label(text(design::kLabelCaptions[3]))}) {
+    for (OptionButton& option : Option1) {
+        Frame1.contain(option);
+    }
+}
+
+} // namespace morvatek

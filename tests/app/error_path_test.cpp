@@ -1,0 +1,35 @@
+// A run-time error inside a handler: reported once, and the program ends.
+#include "event_dispatcher.h"
+#include "pupil.h"
+
+#include <gtest/gtest.h>
+
+namespace morvatek {
+namespace {
+
+using testing::Pupil;
+
+TEST(ErrorPath, MissingOptionIsReportedOnceAndEndsTheProgram) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    pupil.entersDigits(u"101");
+    pupil.window().SelectedOption = -1; // behind the window's back
+    pupil.calculates();
+
+    ASSERT_EQ(pupil.host().errors.size(), 1U);
+    EXPECT_NE(pupil.host().errors[0].find("Option1(-1)"), std::string::npos)
+        << pupil.host().errors[0];
+    EXPECT_EQ(pupil.host().exitStatuses,
+              (std::vector<int>{EventDispatcher::kRuntimeErrorExitStatus}));
+    EXPECT_NE(EventDispatcher::kRuntimeErrorExitStatus, 0);
+
+    const std::string transcript = pupil.transcript();
+    pupil.clears();
+    pupil.choosesBase(4);
+    pupil.calculates();
+    EXPECT_EQ(pupil.transcript(), transcript) << "a handler ran after the program ended";
+    EXPECT_EQ(pupil.host().errors.size(), 1U);
+}
+
+} // namespace
+} // namespace morvatek

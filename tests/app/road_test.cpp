@@ -1,0 +1,49 @@
+// One conversion from start to finish, by the pupil's actions alone.
+#include "pupil.h"
+
+#include <gtest/gtest.h>
+
+namespace morvatek {
+namespace {
+
+using testing::Pupil;
+
+TEST(Road, Base8AndFourClicksGiveThirteen) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    EXPECT_EQ(pupil.window().SelectedOption, 1);
+    EXPECT_EQ(pupil.digitList(), (std::vector<std::string>{"0", "1"}));
+    pupil.entersDigits(u"1011");
+    EXPECT_EQ(pupil.entry(), "1011");
+    pupil.calculates();
+    EXPECT_FALSE(pupil.window().List1.enabled());
+    EXPECT_EQ(pupil.transcript(), "1 011\r\n"
+                                  "Числото е разделено на групи по: 3\r\n"
+                                  "\r\n"
+                                  "1 = 1\r\n"
+                                  "011 = 3\r\n"
+                                  "Въведеното число в 8-ична бройна система:\r\n"
+                                  "13");
+    EXPECT_TRUE(pupil.host().errors.empty());
+}
+
+TEST(Road, ClearThenANewNumberInAnotherBase) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    pupil.entersDigits(u"1011");
+    pupil.calculates();
+    pupil.clears();
+    pupil.choosesBase(16);
+    pupil.entersDigits(u"11111111");
+    pupil.calculates();
+    EXPECT_EQ(pupil.transcript(), "1111 1111\r\n"
+                                  "Числото е разделено на групи по: 4\r\n"
+                                  "\r\n"
+                                  "1111 = F\r\n"
+                                  "1111 = F\r\n"
+                                  "Въведеното число в 16-ична бройна система:\r\n"
+                                  "FF");
+}
+
+} // namespace
+} // namespace morvatek

@@ -11,7 +11,8 @@ class Control {
 public:
     using Listener = std::function<void()>;
 
-    void subscribe(Listener listener) { listeners_.push_back(std::move(listener)); }
+    // Watching a control does not change it, so even a read-only one can be watched.
+    void subscribe(Listener listener) const { listeners_.push_back(std::move(listener)); }
 
 protected:
     void notifyChanged() const {
@@ -21,7 +22,7 @@ protected:
     }
 
 private:
-    std::vector<Listener> listeners_;
+    mutable std::vector<Listener> listeners_;
 };
 
 // A control that raises Click. Only the pupil's actions raise it, never a property change.

@@ -7,6 +7,8 @@
 // The model and the window layer both take them from here.
 namespace morvatek::design {
 
+// The window's caption is the project's web address, one blank, then the title.
+inline constexpr std::u16string_view kWebAddress = u"www.morvatek.example";
 inline constexpr std::u16string_view kWindowTitle = u"Бройна система - директно преобразуване";
 
 inline constexpr std::array<std::u16string_view, 4> kLabelCaptions{

@@ -1,0 +1,75 @@
+#include "digit_list_widget.h"
+
+#include "list_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+
+namespace morvatek::form {
+
+ModelListWidget::ModelListWidget(ListBox& model, QWidget* parent)
+    : QListWidget(parent), model_(model) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    model_.subscribe([self = QPointer(this)] {
+        if (self) {
+            self->showModel();
+        }
+    });
+    showModel();
+}
+
+void ModelListWidget::showModel() {
+    const auto& items = model_.items();
+    bool same = count() == static_cast<int>(items.size());
+    for (int row = 0; same && row < count(); ++row) {
+        same = item(row)->text() == QString::fromStdU16String(items[static_cast<std::size_t>(row)]);
+    }
+    if (!same) {
+        clear();
+        for (const auto& text : items) {
+            addItem(QString::fromStdU16String(text));
+        }
+    }
+    if (model_.listIndex() >= 0) {
+        setCurrentRow(model_.listIndex());
+    } else {
+        clearSelection();
+        setCurrentIndex({});
+    }
+    setEnabled(model_.enabled());
+    setHidden(!model_.visible());
+}
+
+void ModelListWidget::forwardClickAt(const QPoint& position) {
+    const QModelIndex index = indexAt(position);
+    if (index.isValid()) {
+        model_.pupilSelects(index.row());
+    }
+}
+
+void ModelListWidget::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::LeftButton) {
+        forwardClickAt(event->position().toPoint());
+    }
+}
+
+// The second press of a quick double click is a click of its own: two quick clicks on "1"
+// enter "11".
+void ModelListWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void ModelListWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void ModelListWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+void ModelListWidget::keyPressEvent(QKeyEvent* event) {
+    QListWidget::keyPressEvent(event);
+    const int row = currentRow();
+    if (row >= 0 && row != model_.listIndex()) {
+        model_.pupilSelects(row);
+    }
+    showModel();
+}
+
+} // namespace morvatek::form

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRadioButton>
+
+namespace morvatek {
+class OptionButton;
+}
+
+namespace morvatek::form {
+
+// Shows an option button of the model. A click goes to the model, which decides the marks of
+// the whole group; the widget never toggles itself, so all three can stand unmarked.
+class ModelRadioButton : public QRadioButton {
+    Q_OBJECT
+
+public:
+    ModelRadioButton(OptionButton& model, QWidget* parent);
+
+protected:
+    void nextCheckState() override {}
+
+private:
+    void showModel();
+
+    OptionButton& model_;
+};
+
+} // namespace morvatek::form

@@ -1,0 +1,122 @@
+// The window as drawn: every control's place and size, the colours and the font.
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+namespace morvatek::testing {
+
+class WindowLookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clientAreaIsFixedAt477By318() {
+        OpenWindow open;
+        QCOMPARE(open.window().size(), QSize(477, 318));
+        QCOMPARE(open.window().minimumSize(), open.window().maximumSize());
+    }
+
+    void controlRectangles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("Label1_0") << "Label1_0" << QRect(24, 0, 433, 25);
+        QTest::newRow("Label1_1") << "Label1_1" << QRect(24, 32, 121, 25);
+        QTest::newRow("Frame1") << "Frame1" << QRect(8, 56, 153, 89);
+        QTest::newRow("Option1_0 in frame") << "Option1_0" << QRect(16, 8, 121, 25);
+        QTest::newRow("Option1_1 in frame") << "Option1_1" << QRect(16, 32, 121, 25);
+        QTest::newRow("Option1_2 in frame") << "Option1_2" << QRect(16, 56, 121, 25);
+        QTest::newRow("Label1_2") << "Label1_2" << QRect(176, 56, 65, 25);
+        QTest::newRow("List1") << "List1" << QRect(176, 80, 65, 42);
+        QTest::newRow("Label1_3") << "Label1_3" << QRect(248, 72, 193, 25);
+        QTest::newRow("Text2") << "Text2" << QRect(248, 96, 193, 27);
+        QTest::newRow("Command1_0") << "Command1_0" << QRect(328, 40, 113, 25);
+        QTest::newRow("Command1_1") << "Command1_1" << QRect(176, 136, 113, 25);
+        QTest::newRow("List2_0") << "List2_0" << QRect(320, 128, 49, 42);
+        QTest::newRow("List2_3") << "List2_3" << QRect(440, 128, 33, 42);
+        QTest::newRow("Text1_0") << "Text1_0" << QRect(16, 176, 449, 137);
+        QTest::newRow("Text1_1") << "Text1_1" << QRect(48, 200, 449, 121);
+    }
+
+    void controlRectangles() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        OpenWindow open;
+        auto* widget = open.window().findChild<QWidget*>(name);
+        QVERIFY2(widget != nullptr, qPrintable(name));
+        QCOMPARE(widget->geometry(), pixels);
+    }
+
+    void colours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("inside");
+        QTest::addColumn<QColor>("colour");
+        const QColor label(255, 192, 128);
+        QTest::newRow("window") << "Morvatek" << QPoint(5, 5) << QColor(192, 192, 255);
+        QTest::newRow("Label1_0") << "Label1_0" << QPoint(3, 3) << label;
+        QTest::newRow("Label1_1") << "Label1_1" << QPoint(110, 3) << label;
+        QTest::newRow("Label1_2") << "Label1_2" << QPoint(60, 22) << label;
+        QTest::newRow("Label1_3") << "Label1_3" << QPoint(185, 3) << label;
+        QTest::newRow("Frame1") << "Frame1" << QPoint(5, 84) << QColor(192, 192, 255);
+        QTest::newRow("Option1_1") << "Option1_1" << QPoint(115, 3) << QColor(192, 255, 192);
+        QTest::newRow("Command1_0") << "Command1_0" << QPoint(6, 5) << QColor(128, 255, 128);
+        QTest::newRow("Command1_1") << "Command1_1" << QPoint(6, 5) << QColor(255, 128, 128);
+    }
+
+    void colours() {
+        QFETCH(QString, name);
+        QFETCH(QPoint, inside);
+        QFETCH(QColor, colour);
+        OpenWindow open;
+        QWidget& window = open.window();
+        auto* widget = name == window.objectName() ? &window : window.findChild<QWidget*>(name);
+        QVERIFY2(widget != nullptr, qPrintable(name));
+        const QImage image = window.grab().toImage();
+        const QPoint at = widget->mapTo(&window, inside);
+        QCOMPARE(image.pixelColor(at).rgb(), colour.rgb());
+    }
+
+    void fontIsTimesNewRoman12WithCyrillicLetters() {
+        OpenWindow open;
+        const QFont font = open.control<QWidget>("Text1_0")->font();
+        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), QFont::Normal);
+        const QFontInfo resolved(font);
+        QVERIFY2(QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Cyrillic),
+                 qPrintable(resolved.family()));
+        const QFontMetrics metrics(font);
+        for (char32_t letter : U"ЧъяжщЮ") {
+            if (letter != 0) {
+                QVERIFY(metrics.inFontUcs4(letter));
+            }
+        }
+    }
+
+    void captionAndTexts() {
+        OpenWindow open;
+        QVERIFY(open.window().windowTitle().endsWith(
+            QStringLiteral(" Бройна система - директно преобразуване")));
+        QCOMPARE(open.control<QAbstractButton>("Option1_0")->text(), QStringLiteral("4-ична"));
+        QCOMPARE(open.control<QAbstractButton>("Option1_1")->text(), QStringLiteral("8-ична"));
+        QCOMPARE(open.control<QAbstractButton>("Option1_2")->text(), QStringLiteral("16-ична"));
+        QCOMPARE(open.control<QAbstractButton>("Command1_0")->text(), QStringLiteral("Изчисли"));
+        QCOMPARE(open.control<QAbstractButton>("Command1_1")->text(), QStringLiteral("Изчисти"));
+        QCOMPARE(open.control<QLabel>("Label1_0")->text(),
+                 QStringLiteral("Преобразуване на бройна система от основа 2 в 4, 8, 16"));
+        QCOMPARE(open.control<QLabel>("Label1_2")->text(), QStringLiteral("Цифри"));
+    }
+};
+
+} // namespace morvatek::testing
+
+int runWindowLookTests(int argc, char** argv) {
+    morvatek::testing::WindowLookTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "window_look_test.moc"

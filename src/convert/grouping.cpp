@@ -29,7 +29,7 @@ void SplitIntoGroups(Morvatek& window) {
         ++count;
         const Text digit = characterAt(window.Text2.text(), i);
         prependTo(window.Text1(0), digit);
-        group = digit + group;
+        group.insert(0, digit);
     }
     window.List2(2).addItem(group);
     ShowConversion(window);

@@ -45,7 +45,7 @@ Text characterAt(const Text& text, long position) {
     if (position < 1 || position > static_cast<long>(text.size())) {
         return {};
     }
-    return Text(1, text[static_cast<std::size_t>(position - 1)]);
+    return text.substr(static_cast<std::size_t>(position - 1), 1);
 }
 
 } // namespace morvatek

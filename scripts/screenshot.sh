@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual X screen, does one conversion with real mouse clicks
+# (base 8, the digits 1 0 1 1, "Изчисли") and saves the window as docs/screenshot.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh imagemagick x11-apps
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target morvatek
+
+display=:$((90 + RANDOM % 9))
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp &
+xvfb=$!
+trap 'kill $program $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+build/src/app/morvatek &
+program=$!
+window=$(xdotool search --sync --onlyvisible --name 'Бройна система')
+xdotool windowmove --sync "$window" 0 0
+sleep 0.5
+
+# Places inside the client area, in pixels: "8-ична", the items "0" and "1", "Изчисли".
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.15; }
+click 70 100
+for digit in 1 0 1 1; do
+    click 200 $((89 + 18 * digit))
+done
+click 380 52
+sleep 0.3
+
+mkdir -p docs
+import -window "$window" -frame docs/screenshot.png
+echo "saved docs/screenshot.png"

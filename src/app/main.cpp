@@ -1,3 +1,4 @@
+#include "application_setup.h"
 #include "display_check.h"
 #include "morvatek_window.h"
 #include "program.h"
@@ -5,12 +6,10 @@
 
 #include <QApplication>
 #include <QStringList>
-
-#include <string>
-#include <utility>
-
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -32,7 +31,8 @@ QStringList heldMessages;
 void holdQtMessage(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
     if (type == QtFatalMsg) {
         const QByteArray display = qgetenv("DISPLAY");
-        const std::string reason = "графичният дисплей " + display.toStdString() + " не може да бъде отворен";
+        const std::string reason =
+            "графичният дисплей " + display.toStdString() + " не може да бъде отворен";
         exitWithoutDisplay(reason.c_str());
     }
     heldMessages.append(message);
@@ -50,8 +50,7 @@ int main(int argc, char* argv[]) {
     for (const QString& message : std::as_const(heldMessages)) {
         qWarning().noquote() << message;
     }
-    QApplication::setApplicationName(QStringLiteral("Morvatek"));
-    QApplication::setApplicationVersion(QStringLiteral(MORVATEK_VERSION));
+    morvatek::form::setUpApplication();
 
     morvatek::form::WindowProgramHost host;
     morvatek::Program program(host);

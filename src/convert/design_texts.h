@@ -17,6 +17,9 @@ inline constexpr std::array<std::u16string_view, 4> kLabelCaptions{
 
 inline constexpr std::u16string_view kFrameCaption = u"Frame1";
 
+// What a screen reader calls the transcript box, which has no caption of its own.
+inline constexpr std::u16string_view kTranscriptName = u"Ход на преобразуването";
+
 inline constexpr std::array<std::u16string_view, 3> kOptionCaptions{u"4-ична", u"8-ична",
                                                                     u"16-ична"};
 

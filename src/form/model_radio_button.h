@@ -8,8 +8,8 @@ class OptionButton;
 
 namespace morvatek::form {
 
-// Shows an option button of the model. A click goes to the model, which decides the marks of
-// the whole group; the widget never toggles itself, so all three can stand unmarked.
+// Shows an option button of the model. A click (or an arrow key within the group) goes to the
+// model, which decides the marks of the whole group; the widget never toggles itself.
 class ModelRadioButton : public QRadioButton {
     Q_OBJECT
 

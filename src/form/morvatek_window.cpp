@@ -9,12 +9,11 @@
 #include "twips.h"
 #include "widget_look.h"
 
-#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <algorithm>
 #include <vector>
 
@@ -31,6 +30,12 @@ QString elementName(const char* arrayName, int index) {
 }
 
 } // namespace
+
+void MorvatekWindow::nameAfterLabel(QWidget* widget, const char* labelName) {
+    auto* label = findChild<QLabel*>(QLatin1String(labelName));
+    label->setBuddy(widget);
+    widget->setAccessibleName(label->text());
+}
 
 MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Morvatek"));
@@ -59,9 +64,14 @@ void MorvatekWindow::createLabels(const Morvatek& model) {
 }
 
 void MorvatekWindow::createOptions(Morvatek& model) {
-    auto* frame = new QFrame(this);
+    // The frame's design-time caption is not shown; a screen reader names the group after the
+    // label above it.
+    auto* frame = new QGroupBox(this);
     placeAsDesigned(frame, "Frame1");
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setAccessibleName(QString::fromStdU16String(model.Label1(1).caption()));
+    frame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { background-color: %1;"
+                                        " border: 1px solid #404040; }")
+                             .arg(lookOf("Frame1").background.name()));
     for (int i = 0; i < 3; ++i) {
         auto* option = new ModelRadioButton(model.Option1(i), frame);
         placeAsDesigned(option, elementName("Option1", i).toLatin1().constData());
@@ -69,7 +79,9 @@ void MorvatekWindow::createOptions(Morvatek& model) {
 }
 
 void MorvatekWindow::createLists(Morvatek& model) {
-    placeAsDesigned(new ModelListWidget(model.List1, this), "List1");
+    auto* digits = new ModelListWidget(model.List1, this);
+    placeAsDesigned(digits, "List1");
+    nameAfterLabel(digits, "Label1_2");
     for (int i = 0; i < 4; ++i) {
         auto* list = new ModelListWidget(model.List2(i), this);
         placeAsDesigned(list, elementName("List2", i).toLatin1().constData());
@@ -93,6 +105,9 @@ void MorvatekWindow::createTextBoxes(const Morvatek& model) {
     placeAsDesigned(entry, "Text2");
     entry->setReadOnly(true);
     showTextBoxIn(entry, model.Text2);
+    nameAfterLabel(entry, "Label1_3");
+    findChild<QWidget*>(QStringLiteral("Text1_0"))
+        ->setAccessibleName(qText(design::kTranscriptName));
 }
 
 void MorvatekWindow::createButtons(Morvatek& model) {

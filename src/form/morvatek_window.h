@@ -23,6 +23,7 @@ private:
     void createTextBoxes(const Morvatek& model);
     void createButtons(Morvatek& model);
     void setTabOrder();
+    void nameAfterLabel(QWidget* widget, const char* labelName);
 };
 
 } // namespace morvatek::form

@@ -17,9 +17,9 @@ class WindowStartTest : public QObject {
 private slots:
     void onlyThePupilsControlsAreVisible() {
         OpenWindow open;
-        for (const char* name : {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Frame1",
-                                 "Option1_0", "Option1_1", "Option1_2", "List1", "Text2",
-                                 "Command1_0", "Command1_1", "Text1_0"}) {
+        for (const char* name :
+             {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Frame1", "Option1_0", "Option1_1",
+              "Option1_2", "List1", "Text2", "Command1_0", "Command1_1", "Text1_0"}) {
             QVERIFY2(open.control<QWidget>(name)->isVisible(), name);
         }
         for (const char* name : {"List2_0", "List2_1", "List2_2", "List2_3", "Text1_1"}) {
@@ -38,7 +38,8 @@ private slots:
         QCOMPARE(open.entry(), QString());
         const auto task = QString::fromUtf16(design::kTaskStatement.data(),
                                              static_cast<qsizetype>(design::kTaskStatement.size()));
-        QCOMPARE(open.transcript(), QString(task).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(open.transcript(),
+                 QString(task).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         auto* box = open.control<QPlainTextEdit>("Text1_0");
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QVERIFY(box->isReadOnly());
@@ -52,17 +53,33 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), open.control<QWidget>("Text1_0"));
     }
 
+    // The option buttons are one stop for Tab, entered at the first of them in the tab order;
+    // the arrow keys move within the group.
     void tabVisitsTheControlsInDesignedOrder() {
         OpenWindow open;
         QVERIFY(QTest::qWaitForWindowActive(&open.window()));
         QStringList visited;
-        for (int step = 0; step < 8; ++step) {
+        for (int step = 0; step < 6; ++step) {
             visited << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QCOMPARE(visited, (QStringList{"Text1_0", "Option1_1", "Option1_0", "Option1_2", "List1",
-                                       "Command1_0", "Command1_1", "Text2"}));
+        QCOMPARE(visited, (QStringList{"Text1_0", "Option1_1", "List1", "Command1_0", "Command1_1",
+                                       "Text2"}));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1_0"));
+    }
+
+    void arrowKeysChooseTheBaseWithinTheGroup() {
+        OpenWindow open;
+        QVERIFY(QTest::qWaitForWindowActive(&open.window()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(open.model().SelectedOption, 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_2"));
+        QVERIFY(!open.control<QAbstractButton>("Option1_1")->isChecked());
+        QVERIFY(open.control<QAbstractButton>("Option1_2")->isChecked());
+        QCOMPARE(open.model().SelectedOption, 2);
+        QCOMPARE(open.control<QListWidget>("List1")->count(), 2);
     }
 };
 

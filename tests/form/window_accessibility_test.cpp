@@ -1,0 +1,82 @@
+// What a screen reader is told about the controls a pupil uses.
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QTest>
+
+namespace morvatek::testing {
+
+class WindowAccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsHaveNamesAndRoles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<int>("role");
+        QTest::newRow("digit list") << "List1"
+                                    << "Цифри" << int(QAccessible::List);
+        QTest::newRow("entry") << "Text2"
+                               << "Въведено двоично число" << int(QAccessible::EditableText);
+        QTest::newRow("option group") << "Frame1"
+                                      << "Бройна система" << int(QAccessible::Grouping);
+        QTest::newRow("base 4") << "Option1_0"
+                                << "4-ична" << int(QAccessible::RadioButton);
+        QTest::newRow("base 8") << "Option1_1"
+                                << "8-ична" << int(QAccessible::RadioButton);
+        QTest::newRow("base 16") << "Option1_2"
+                                 << "16-ична" << int(QAccessible::RadioButton);
+        QTest::newRow("calculate") << "Command1_0"
+                                   << "Изчисли" << int(QAccessible::Button);
+        QTest::newRow("clear") << "Command1_1"
+                               << "Изчисти" << int(QAccessible::Button);
+        QTest::newRow("transcript") << "Text1_0"
+                                    << "Ход на преобразуването" << int(QAccessible::EditableText);
+    }
+
+    void controlsHaveNamesAndRoles() {
+        QFETCH(QString, name);
+        QFETCH(QString, spoken);
+        QFETCH(int, role);
+        OpenWindow open;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(
+            open.control<QWidget>(name.toLatin1().constData()));
+        QVERIFY(face != nullptr);
+        QCOMPARE(face->text(QAccessible::Name), spoken);
+        QCOMPARE(int(face->role()), role);
+    }
+
+    void transcriptTextIsReadOut() {
+        OpenWindow open;
+        open.click("Option1_2");
+        open.enterDigits(QStringLiteral("1010"));
+        open.click("Command1_0");
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(open.control<QWidget>("Text1_0"));
+        QAccessibleTextInterface* text = face->textInterface();
+        QVERIFY(text != nullptr);
+        const QString spoken = text->text(0, text->characterCount());
+        QVERIFY2(spoken.startsWith(QStringLiteral("1010")), qPrintable(spoken));
+        QVERIFY2(spoken.endsWith(QStringLiteral("16-ична бройна система:\nA")), qPrintable(spoken));
+    }
+
+    void applicationReportsVersionAndIcon() {
+        OpenWindow open;
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.0"));
+        const QIcon icon = open.window().windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    }
+};
+
+} // namespace morvatek::testing
+
+int runWindowAccessibilityTests(int argc, char** argv) {
+    morvatek::testing::WindowAccessibilityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "window_accessibility_test.moc"

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Draws Morvatek's 32 x 32 icon: the binary digits 1011 on top, an arrow, and the bases
-4, 8, 16 below. Writes morvatek.png (RGBA) and morvatek.ico (256 colours, with a mask).
-Run it again after changing the drawing; both files are kept in the repository."""
+4, 8, 16 below. Writes morvatek.png (RGBA, for the desktop), morvatek.ico (256 colours with a
+mask, for the Windows executable) and morvatek.xpm (compiled into the program, which then shows
+its icon without loading an image reader). Run it again after changing the drawing; the files
+are kept in the repository."""
 import struct
 import zlib
 from pathlib import Path
@@ -93,8 +95,19 @@ def ico(pixels):
     return directory + image
 
 
+def xpm(pixels):
+    colours = sorted({p for row in pixels for p in row if p})
+    keys = {None: " "}
+    keys.update({colour: chr(ord("a") + n) for n, colour in enumerate(colours)})
+    lines = ['"%d %d %d 1",' % (SIZE, SIZE, len(keys)), '"  c None",']
+    lines += ['"%s c #%02x%02x%02x",' % (keys[c], *c) for c in colours]
+    lines += ['"%s",' % "".join(keys[p] for p in row) for row in pixels]
+    return "/* XPM */\nstatic const char* const morvatek_xpm[] = {\n" + "\n".join(lines) + "\n};\n"
+
+
 if __name__ == "__main__":
     here = Path(__file__).resolve().parent
     picture = draw()
     (here / "morvatek.png").write_bytes(png(picture))
     (here / "morvatek.ico").write_bytes(ico(picture))
+    (here / "morvatek.xpm").write_text(xpm(picture))

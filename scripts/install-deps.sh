@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    libx11-dev libxdamage-dev libfontconfig-dev
     fonts-liberation fontconfig
     xvfb xauth xdotool x11-utils
     binutils-mingw-w64-x86-64 desktop-file-utils

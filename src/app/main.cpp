@@ -1,5 +1,6 @@
 #include "application_setup.h"
 #include "display_check.h"
+#include "font_warm_up.h"
 #include "morvatek_window.h"
 #include "program.h"
 #include "window_program_host.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     if (const std::string reason = morvatek::missingDisplayReason(); !reason.empty()) {
         exitWithoutDisplay(reason.c_str());
     }
+    morvatek::FontWarmUp fontWarmUp;
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdQtMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
@@ -57,6 +59,7 @@ int main(int argc, char* argv[]) {
     if (program.ended()) {
         return host.exitStatus().value_or(EXIT_FAILURE);
     }
+    fontWarmUp.wait();
     morvatek::form::MorvatekWindow window(program.window());
     host.setWindow(&window);
     window.show();

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
+
+#include "morvatek.xpm"
 
 namespace morvatek::form {
 
@@ -9,7 +12,7 @@ void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Morvatek"));
     QApplication::setApplicationVersion(QStringLiteral(MORVATEK_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVATEK_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvatek/morvatek.png")));
+    QApplication::setWindowIcon(QIcon(QPixmap(morvatek_xpm)));
 }
 
 } // namespace morvatek::form

@@ -20,6 +20,10 @@ ModelListWidget::ModelListWidget(ListBox& model, QWidget* parent)
 }
 
 void ModelListWidget::showModel() {
+    setHidden(!model_.visible());
+    if (!model_.visible()) {
+        return;  // a hidden list is brought up to date when it is shown
+    }
     const auto& items = model_.items();
     bool same = count() == static_cast<int>(items.size());
     for (int row = 0; same && row < count(); ++row) {
@@ -38,7 +42,6 @@ void ModelListWidget::showModel() {
         setCurrentIndex({});
     }
     setEnabled(model_.enabled());
-    setHidden(!model_.visible());
 }
 
 void ModelListWidget::forwardClickAt(const QPoint& position) {

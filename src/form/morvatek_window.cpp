@@ -1,5 +1,6 @@
 #include "morvatek_window.h"
 
+#include "coloured_widgets.h"
 #include "control_looks.h"
 #include "design_texts.h"
 #include "digit_list_widget.h"
@@ -9,11 +10,9 @@
 #include "twips.h"
 #include "widget_look.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <algorithm>
 #include <vector>
 
@@ -66,12 +65,9 @@ void MorvatekWindow::createLabels(const Morvatek& model) {
 void MorvatekWindow::createOptions(Morvatek& model) {
     // The frame's design-time caption is not shown; a screen reader names the group after the
     // label above it.
-    auto* frame = new QGroupBox(this);
+    auto* frame = new PlainGroupBox(this);
     placeAsDesigned(frame, "Frame1");
     frame->setAccessibleName(QString::fromStdU16String(model.Label1(1).caption()));
-    frame->setStyleSheet(QStringLiteral("QGroupBox#Frame1 { background-color: %1;"
-                                        " border: 1px solid #404040; }")
-                             .arg(lookOf("Frame1").background.name()));
     for (int i = 0; i < 3; ++i) {
         auto* option = new ModelRadioButton(model.Option1(i), frame);
         placeAsDesigned(option, elementName("Option1", i).toLatin1().constData());
@@ -113,7 +109,7 @@ void MorvatekWindow::createTextBoxes(const Morvatek& model) {
 void MorvatekWindow::createButtons(Morvatek& model) {
     for (int i = 0; i < 2; ++i) {
         CommandButton& command = model.Command1(i);
-        auto* button = new QPushButton(QString::fromStdU16String(command.caption()), this);
+        auto* button = new ColouredButton(QString::fromStdU16String(command.caption()), this);
         placeAsDesigned(button, elementName("Command1", i).toLatin1().constData());
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [&command] { command.pupilPresses(); });

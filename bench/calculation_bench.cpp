@@ -21,7 +21,7 @@ void thirtyDigitCalculation(benchmark::State& state) {
     for (int digit = 0; digit < 30; ++digit) {
         window.List1.pupilSelects(digit % 3 == 0 ? 0 : 1);
     }
-    for (auto _ : state) {
+    for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
         window.Command1(0).pupilPresses();
         benchmark::DoNotOptimize(window.Text1(0).text().data());
     }

@@ -7,14 +7,13 @@
 // usage: startup_race RUNS PROGRAM YARDSTICK
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
-#include <signal.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -34,7 +33,9 @@ struct Run {
 int damageEventBase = 0;
 
 // A window can be gone by the time its damage record is dropped; that is no error here.
-int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) { return 0; }
+int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
+    return 0;
+}
 
 long residentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -79,7 +80,7 @@ std::optional<Clock::time_point> waitForFirstFrame(Display* display, Clock::dura
 }
 
 Run runOnce(Display* display, const char* program) {
-    XSync(display, True);  // forget events of earlier runs
+    XSync(display, True); // forget events of earlier runs
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -137,7 +138,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::vector<Run> runsOf[2];
-    runOnce(display, argv[2]);  // warm the file cache for both
+    runOnce(display, argv[2]); // warm the file cache for both
     runOnce(display, argv[3]);
     for (int run = 0; run < runs; ++run) {
         for (int which = 0; which < 2; ++which) {
@@ -148,7 +149,8 @@ int main(int argc, char* argv[]) {
     double drawn[2];
     long rss[2];
     for (int which = 0; which < 2; ++which) {
-        std::vector<double> m, d;
+        std::vector<double> m;
+        std::vector<double> d;
         std::vector<long> r;
         for (const Run& run : runsOf[which]) {
             m.push_back(run.mappedMs);
@@ -166,9 +168,9 @@ int main(int argc, char* argv[]) {
     std::printf("start to first frame:      morvatek %.1f ms, minimal window %.1f ms, ratio %.3f\n",
                 drawn[0], drawn[1], drawn[0] / drawn[1]);
     std::printf("resident after 1st frame:  morvatek %.1f MB, minimal window %.1f MB (medians)\n",
-                rss[0] / 1024.0, rss[1] / 1024.0);
+                static_cast<double>(rss[0]) / 1024.0, static_cast<double>(rss[1]) / 1024.0);
     std::printf("resident difference:       %+.2f MB (target at most +4 MB)\n",
-                (rss[0] - rss[1]) / 1024.0);
+                static_cast<double>(rss[0] - rss[1]) / 1024.0);
     XCloseDisplay(display);
     return 0;
 }

@@ -1,10 +1,10 @@
 #include "application_setup.h"
 
+#include "morvatek.xpm"
+
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
-
-#include "morvatek.xpm"
 
 namespace morvatek::form {
 

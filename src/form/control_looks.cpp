@@ -40,7 +40,9 @@ const std::array<ControlLook, 18> kLooks{{
 
 } // namespace
 
-std::span<const ControlLook> controlLooks() { return kLooks; }
+std::span<const ControlLook> controlLooks() {
+    return kLooks;
+}
 
 const ControlLook& lookOf(const char* objectName) {
     for (const ControlLook& look : kLooks) {

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QRect>
-
 #include <span>
 
 namespace morvatek::form {

@@ -22,7 +22,7 @@ ModelListWidget::ModelListWidget(ListBox& model, QWidget* parent)
 void ModelListWidget::showModel() {
     setHidden(!model_.visible());
     if (!model_.visible()) {
-        return;  // a hidden list is brought up to date when it is shown
+        return; // a hidden list is brought up to date when it is shown
     }
     const auto& items = model_.items();
     bool same = count() == static_cast<int>(items.size());
@@ -60,11 +60,17 @@ void ModelListWidget::mousePressEvent(QMouseEvent* event) {
 
 // The second press of a quick double click is a click of its own: two quick clicks on "1"
 // enter "11".
-void ModelListWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void ModelListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}
 
-void ModelListWidget::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void ModelListWidget::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
-void ModelListWidget::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void ModelListWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 void ModelListWidget::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);

@@ -11,10 +11,12 @@ namespace morvatek::form {
 namespace {
 
 QString onScreen(const TextBox& box) {
-    return QString::fromStdU16String(box.text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromStdU16String(box.text())
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-template <typename Widget, typename Show> void follow(Widget* widget, const TextBox& box, Show show) {
+template <typename Widget, typename Show>
+void follow(Widget* widget, const TextBox& box, Show show) {
     box.subscribe([edit = QPointer(widget), &box, show] {
         if (edit) {
             show(edit.data(), onScreen(box));

@@ -9,7 +9,8 @@ namespace morvatek::form {
 
 WindowProgramHost::WindowProgramHost(MessageBox messageBox) : messageBox_(std::move(messageBox)) {}
 
-void WindowProgramHost::showCriticalBox(QWidget* parent, const QString& title, const QString& text) {
+void WindowProgramHost::showCriticalBox(QWidget* parent, const QString& title,
+                                        const QString& text) {
     QMessageBox::critical(parent, title, text);
 }
 

@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 
@@ -16,7 +15,8 @@ namespace morvatek::form {
 class WindowProgramHost : public ProgramHost {
 public:
     // Shows a modal message box; tests put a recorder in its place.
-    using MessageBox = std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+    using MessageBox =
+        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 
     static void showCriticalBox(QWidget* parent, const QString& title, const QString& text);
 

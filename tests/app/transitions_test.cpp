@@ -11,7 +11,6 @@ namespace morvatek {
 namespace {
 
 using testing::Pupil;
-using testing::utf8;
 
 const std::vector<std::string> kNoDigits;
 const std::vector<std::string> kDigits{"0", "1"};

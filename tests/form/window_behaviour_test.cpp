@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(digits->currentRow(), 0);
         QTest::keyClick(digits, Qt::Key_Down);
         QTest::keyClick(digits, Qt::Key_Up);
-        QTest::keyClick(digits, Qt::Key_Up);  // already at the top: no move, no click
+        QTest::keyClick(digits, Qt::Key_Up); // already at the top: no move, no click
         QCOMPARE(open.entry(), QStringLiteral("010"));
         QCOMPARE(digits->currentRow(), 0);
     }
@@ -107,7 +107,7 @@ private slots:
         OpenWindow open;
         open.click("Option1_1");
         open.enterDigits(QStringLiteral("101"));
-        open.model().SelectedOption = -1;  // behind the window's back
+        open.model().SelectedOption = -1; // behind the window's back
         open.click("Command1_0");
         QCOMPARE(open.shownErrors().size(), 1);
         QVERIFY2(open.shownErrors().front().contains(QStringLiteral("Option1(-1)")),

@@ -36,8 +36,12 @@ void OpenWindow::enterDigits(const QString& digits) {
     }
 }
 
-QString OpenWindow::transcript() { return control<QPlainTextEdit>("Text1_0")->toPlainText(); }
+QString OpenWindow::transcript() {
+    return control<QPlainTextEdit>("Text1_0")->toPlainText();
+}
 
-QString OpenWindow::entry() { return control<QLineEdit>("Text2")->text(); }
+QString OpenWindow::entry() {
+    return control<QLineEdit>("Text2")->text();
+}
 
 } // namespace morvatek::testing

@@ -6,7 +6,6 @@
 
 #include <QListWidget>
 #include <QStringList>
-
 #include <memory>
 
 namespace morvatek::testing {

@@ -28,6 +28,15 @@ private slots:
         }
     }
 
+    void aHiddenListShowsItsItemsOnceTheModelShowsIt() {
+        OpenWindow open;
+        open.model().List2(1).setVisible(true);
+        auto* digits = open.control<QListWidget>("List2_1");
+        QVERIFY(digits->isVisible());
+        QCOMPARE(digits->count(), 16);
+        QCOMPARE(digits->item(15)->text(), QStringLiteral("F"));
+    }
+
     void noBaseEmptyEntryAndTheTaskStatementAtTheTop() {
         OpenWindow open;
         for (const char* name : {"Option1_0", "Option1_1", "Option1_2"}) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config dpkg-dev
+    cmake ninja-build g++ pkg-config dpkg-dev file
     qt6-base-dev libgl-dev
     libgtest-dev libbenchmark-dev
     libx11-dev libxdamage-dev libfontconfig-dev

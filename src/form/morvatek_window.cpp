@@ -3,7 +3,7 @@
 #include "coloured_widgets.h"
 #include "control_looks.h"
 #include "design_texts.h"
-#include "digit_list_widget.h"
+#include "model_list_widget.h"
 #include "model_radio_button.h"
 #include "morvatek.h"
 #include "text_box_views.h"

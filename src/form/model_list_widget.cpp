@@ -1,4 +1,4 @@
-#include "digit_list_widget.h"
+#include "model_list_widget.h"
 
 #include "list_box.h"
 

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QTest>
 
 namespace morvatek::testing {
@@ -101,6 +103,22 @@ private slots:
         QTest::keyClick(digits, Qt::Key_Up); // already at the top: no move, no click
         QCOMPARE(open.entry(), QStringLiteral("010"));
         QCOMPARE(digits->currentRow(), 0);
+    }
+
+    void pupilCanSelectAndCopyTheTranscript() {
+        OpenWindow open;
+        open.click("Option1_0");
+        open.enterDigits(QStringLiteral("111"));
+        open.click("Command1_0");
+        auto* transcript = open.control<QPlainTextEdit>("Text1_0");
+        transcript->setFocus();
+        QTest::keyClick(transcript, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(transcript, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), open.transcript());
+        QVERIFY(open.transcript().endsWith(QStringLiteral("\n13")));
+        QTest::keyClick(transcript, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(transcript, Qt::Key_Delete);
+        QVERIFY2(open.transcript().endsWith(QStringLiteral("\n13")), "the pupil edited it");
     }
 
     void runTimeErrorIsShownOnceAndEndsTheProgram() {

@@ -19,7 +19,6 @@ public:
     T& operator()(long index) { return elements_[checked(index)]; }
     const T& operator()(long index) const { return elements_[checked(index)]; }
 
-    const std::string& name() const { return name_; }
     static constexpr std::size_t size() { return N; }
     auto begin() { return elements_.begin(); }
     auto end() { return elements_.end(); }

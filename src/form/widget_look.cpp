@@ -14,14 +14,13 @@ void fillBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QWidget* placeAsDesigned(QWidget* widget, const char* objectName) {
+void placeAsDesigned(QWidget* widget, const char* objectName) {
     const ControlLook& look = lookOf(objectName);
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(look.rect);
     if (look.background.isValid()) {
         fillBackground(widget, look.background);
     }
-    return widget;
 }
 
 } // namespace morvatek::form

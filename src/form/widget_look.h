@@ -6,9 +6,8 @@ class QWidget;
 
 namespace morvatek::form {
 
-// Gives the widget its object name, place and background from the window's design, and returns
-// it for chaining.
-QWidget* placeAsDesigned(QWidget* widget, const char* objectName);
+// Gives the widget its object name, place and background from the window's design.
+void placeAsDesigned(QWidget* widget, const char* objectName);
 
 void fillBackground(QWidget* widget, const QColor& colour);
 

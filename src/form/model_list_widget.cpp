@@ -72,10 +72,13 @@ void ModelListWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+// Only a key that moves the current item selects; others (Tab, a modifier) leave the list
+// alone even while the focus marks an item that is not selected.
 void ModelListWidget::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
     QListWidget::keyPressEvent(event);
     const int row = currentRow();
-    if (row >= 0 && row != model_.listIndex()) {
+    if (row >= 0 && row != before) {
         model_.pupilSelects(row);
     }
     showModel();

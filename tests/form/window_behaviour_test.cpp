@@ -121,6 +121,20 @@ private slots:
         QVERIFY2(open.transcript().endsWith(QStringLiteral("\n13")), "the pupil edited it");
     }
 
+    void tabbingThroughTheDigitListEntersNothing() {
+        OpenWindow open;
+        QVERIFY(QTest::qWaitForWindowActive(&open.window()));
+        open.click("Option1_1");
+        auto* digits = open.control<QListWidget>("List1");
+        open.control<QWidget>("Option1_1")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), digits);
+        QTest::keyClick(digits, Qt::Key_Shift);
+        QTest::keyClick(digits, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != digits);
+        QCOMPARE(open.entry(), QString());
+    }
+
     void runTimeErrorIsShownOnceAndEndsTheProgram() {
         OpenWindow open;
         open.click("Option1_1");

@@ -2,6 +2,9 @@
 
 #include "handlers.h"
 
+#include <functional>
+#include <utility>
+
 namespace morvatek {
 
 Program::Program(ProgramHost& host) : dispatcher_(host) {
@@ -10,14 +13,16 @@ Program::Program(ProgramHost& host) : dispatcher_(host) {
 }
 
 void Program::connectEvents() {
-    window_.List1.onClick([this] { dispatcher_.dispatch([this] { List1_Click(window_); }); });
+    // Every Click reaches its handler through the dispatcher.
+    const auto through = [this](std::function<void()> handler) {
+        return [this, handler = std::move(handler)] { dispatcher_.dispatch(handler); };
+    };
+    window_.List1.onClick(through([this] { List1_Click(window_); }));
     for (Index i = 0; i < static_cast<Index>(decltype(window_.Option1)::size()); ++i) {
-        window_.Option1(i).onClick(
-            [this, i] { dispatcher_.dispatch([this, i] { Option1_Click(window_, i); }); });
+        window_.Option1(i).onClick(through([this, i] { Option1_Click(window_, i); }));
     }
     for (Index i = 0; i < static_cast<Index>(decltype(window_.Command1)::size()); ++i) {
-        window_.Command1(i).onClick(
-            [this, i] { dispatcher_.dispatch([this, i] { Command1_Click(window_, i); }); });
+        window_.Command1(i).onClick(through([this, i] { Command1_Click(window_, i); }));
     }
 }
 

@@ -19,7 +19,7 @@ for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep
 
 echo "== start-up on Xvfb $display"
 DISPLAY=$display XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)} \
-    build-bench/bench/startup_race "$runs" build-bench/src/app/morvatek build-bench/bench/minimal_window
+    build-bench/bench/startup_race "$runs" build-bench/src/qt/morvatek build-bench/bench/minimal_window
 echo
 echo "== calculation"
 build-bench/bench/calculation_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -7,6 +7,6 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target morvatek
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display here: the window opens on a virtual screen (xvfb-run)."
-    exec xvfb-run -a build/src/app/morvatek
+    exec xvfb-run -a build/src/qt/morvatek
 fi
-exec build/src/app/morvatek
+exec build/src/qt/morvatek

@@ -14,7 +14,7 @@ trap 'kill $program $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-build/src/app/morvatek &
+build/src/qt/morvatek &
 program=$!
 window=$(xdotool search --sync --onlyvisible --name 'Бройна система')
 xdotool windowmove --sync "$window" 0 0

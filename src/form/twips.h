@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QRect>
-
 namespace morvatek::form {
 
-// The window is designed in twips: 15 twips make one device-independent pixel.
-constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerInch = 1440;
 
-constexpr int pixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-constexpr QRect rectFromTwips(int left, int top, int width, int height) {
-    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+// Twips to device pixels at `dpi` dots per inch, rounded to the nearest pixel. At 96 DPI this
+// is 15 twips to the pixel.
+constexpr int pixelsFromTwips(int twips, int dpi) {
+    const long long scaled = static_cast<long long>(twips) * dpi;
+    return static_cast<int>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
 }
 
 } // namespace morvatek::form

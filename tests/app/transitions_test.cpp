@@ -1,6 +1,6 @@
 // The input state after start-up and after every kind of event, from every state it can
 // happen in.
-#include "design_texts.h"
+#include "designed_texts.h"
 #include "handlers.h"
 #include "pupil.h"
 
@@ -26,7 +26,7 @@ TEST(StartUp, NoBaseEmptyEnabledDigitListAndTheTaskStatement) {
     EXPECT_TRUE(window.List1.enabled());
     EXPECT_EQ(pupil.entry(), "");
     EXPECT_EQ(window.Text2.maxLength(), 30);
-    EXPECT_EQ(window.Text1(0).text(), design::kTaskStatement);
+    EXPECT_EQ(pupil.transcript(), testing::kDesignedTaskStatement);
     for (ListBox& list : window.List2) {
         EXPECT_FALSE(list.visible());
     }
@@ -160,7 +160,7 @@ TEST(ButtonIndex, OtherIndexesDoNothing) {
     }
     EXPECT_EQ(pupil.entry(), "101");
     EXPECT_TRUE(pupil.window().List1.enabled());
-    EXPECT_EQ(pupil.window().Text1(0).text(), design::kTaskStatement);
+    EXPECT_EQ(pupil.transcript(), testing::kDesignedTaskStatement);
 }
 
 } // namespace

@@ -7,16 +7,14 @@
 #include "model_radio_button.h"
 #include "morvatek.h"
 #include "text_box_views.h"
-#include "twips.h"
 #include "widget_look.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <algorithm>
-#include <vector>
+#include <string>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 namespace {
 
@@ -24,27 +22,38 @@ QString qText(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString elementName(const char* arrayName, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(arrayName)).arg(index);
+QString qName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+std::string elementName(const char* arrayName, int index) {
+    return std::string(arrayName) + "_" + std::to_string(index);
+}
+
+Qt::Alignment qAlignment(form::Alignment alignment) {
+    return alignment == form::Alignment::Centre ? Qt::AlignCenter
+                                                : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 } // namespace
 
-void MorvatekWindow::nameAfterLabel(QWidget* widget, const char* labelName) {
-    auto* label = findChild<QLabel*>(QLatin1String(labelName));
+// A screen reader names the control after the label the design puts next to it.
+void MorvatekWindow::nameAfterLabel(QWidget* widget) {
+    const auto& look = form::lookOf(widget->objectName().toStdString());
+    auto* label = findChild<QLabel*>(qName(look.labelledBy));
     label->setBuddy(widget);
     widget->setAccessibleName(label->text());
 }
 
 MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Morvatek"));
-    setWindowTitle(qText(design::kWebAddress) + QLatin1Char(' ') + qText(design::kWindowTitle));
+    const form::WindowLook& look = form::kWindowLook;
+    setObjectName(qName(look.name));
+    setWindowTitle(qText(design::windowCaption()));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
-    fillBackground(this, kWindowBackground);
-    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
-    setFont(font);
+    setFixedSize(pixelSize(look.clientWidth, look.clientHeight));
+    fillBackground(this, qColor(look.background));
+    setFont(QFont(qName(look.fontFamily), look.fontPointSize, look.fontWeight));
 
     createLabels(model);
     createOptions(model);
@@ -57,8 +66,9 @@ MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(paren
 void MorvatekWindow::createLabels(const Morvatek& model) {
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromStdU16String(model.Label1(i).caption()), this);
-        placeAsDesigned(label, elementName("Label1", i).toLatin1().constData());
-        label->setAlignment(i == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        const std::string name = elementName("Label1", i);
+        placeAsDesigned(label, name);
+        label->setAlignment(qAlignment(form::lookOf(name).alignment));
     }
 }
 
@@ -67,41 +77,40 @@ void MorvatekWindow::createOptions(Morvatek& model) {
     // label above it.
     auto* frame = new PlainGroupBox(this);
     placeAsDesigned(frame, "Frame1");
-    frame->setAccessibleName(QString::fromStdU16String(model.Label1(1).caption()));
+    nameAfterLabel(frame);
     for (int i = 0; i < 3; ++i) {
         auto* option = new ModelRadioButton(model.Option1(i), frame);
-        placeAsDesigned(option, elementName("Option1", i).toLatin1().constData());
+        placeAsDesigned(option, elementName("Option1", i));
     }
 }
 
 void MorvatekWindow::createLists(Morvatek& model) {
     auto* digits = new ModelListWidget(model.List1, this);
     placeAsDesigned(digits, "List1");
-    nameAfterLabel(digits, "Label1_2");
+    nameAfterLabel(digits);
     for (int i = 0; i < 4; ++i) {
         auto* list = new ModelListWidget(model.List2(i), this);
-        placeAsDesigned(list, elementName("List2", i).toLatin1().constData());
+        placeAsDesigned(list, elementName("List2", i));
     }
 }
 
 void MorvatekWindow::createTextBoxes(const Morvatek& model) {
     for (int i = 0; i < 2; ++i) {
         auto* box = new QPlainTextEdit(this);
-        placeAsDesigned(box, elementName("Text1", i).toLatin1().constData());
+        const std::string name = elementName("Text1", i);
+        placeAsDesigned(box, name);
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setTabChangesFocus(true);
+        box->setVisible(form::lookOf(name).visible);
         showTextBoxIn(box, model.Text1(i));
     }
-    // The motto box is part of the design but never shown.
-    findChild<QPlainTextEdit*>(QStringLiteral("Text1_1"))->hide();
-
     auto* entry = new QLineEdit(this);
     placeAsDesigned(entry, "Text2");
     entry->setReadOnly(true);
     showTextBoxIn(entry, model.Text2);
-    nameAfterLabel(entry, "Label1_3");
+    nameAfterLabel(entry);
     findChild<QWidget*>(QStringLiteral("Text1_0"))
         ->setAccessibleName(qText(design::kTranscriptName));
 }
@@ -110,22 +119,16 @@ void MorvatekWindow::createButtons(Morvatek& model) {
     for (int i = 0; i < 2; ++i) {
         CommandButton& command = model.Command1(i);
         auto* button = new ColouredButton(QString::fromStdU16String(command.caption()), this);
-        placeAsDesigned(button, elementName("Command1", i).toLatin1().constData());
+        placeAsDesigned(button, elementName("Command1", i));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [&command] { command.pupilPresses(); });
     }
 }
 
 void MorvatekWindow::setTabOrder() {
-    std::vector<const ControlLook*> looks;
-    for (const ControlLook& look : controlLooks()) {
-        looks.push_back(&look);
-    }
-    std::sort(looks.begin(), looks.end(),
-              [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
     QWidget* previous = nullptr;
-    for (const ControlLook* look : looks) {
-        auto* widget = findChild<QWidget*>(QLatin1String(look->objectName));
+    for (const form::ControlLook* look : form::controlsInTabOrder()) {
+        auto* widget = findChild<QWidget*>(qName(look->name));
         if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
@@ -137,4 +140,4 @@ void MorvatekWindow::setTabOrder() {
     findChild<QWidget*>(QStringLiteral("Text1_0"))->setFocus();
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

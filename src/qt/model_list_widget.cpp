@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 ModelListWidget::ModelListWidget(ListBox& model, QWidget* parent)
     : QListWidget(parent), model_(model) {
@@ -84,4 +84,4 @@ void ModelListWidget::keyPressEvent(QKeyEvent* event) {
     showModel();
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

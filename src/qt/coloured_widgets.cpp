@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 namespace {
 
@@ -32,4 +32,4 @@ void PlainGroupBox::paintEvent(QPaintEvent* /*event*/) {
     drawBox(painter, rect(), palette().color(QPalette::Window), 1);
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

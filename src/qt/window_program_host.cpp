@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 WindowProgramHost::WindowProgramHost(MessageBox messageBox) : messageBox_(std::move(messageBox)) {}
 
@@ -28,4 +28,4 @@ void WindowProgramHost::endProgram(int exitStatus) {
     QCoreApplication::exit(exitStatus);
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

@@ -6,7 +6,7 @@ namespace morvatek {
 struct Morvatek;
 }
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // The window Morvatek: draws the model's controls as designed, shows their state as it changes
 // and passes the pupil's clicks and keys to them.
@@ -23,7 +23,7 @@ private:
     void createTextBoxes(const Morvatek& model);
     void createButtons(Morvatek& model);
     void setTabOrder();
-    void nameAfterLabel(QWidget* widget, const char* labelName);
+    void nameAfterLabel(QWidget* widget);
 };
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

@@ -10,7 +10,7 @@ namespace morvatek::testing {
 OpenWindow::OpenWindow()
     : host_([this](QWidget*, const QString&, const QString& text) { shownErrors_.append(text); }),
       program_(std::make_unique<Program>(host_)),
-      window_(std::make_unique<form::MorvatekWindow>(program_->window())) {
+      window_(std::make_unique<qt::MorvatekWindow>(program_->window())) {
     host_.setWindow(window_.get());
     window_->show();
     window_->activateWindow();

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 namespace {
 
@@ -35,4 +35,4 @@ void showTextBoxIn(QLineEdit* edit, const TextBox& box) {
     follow(edit, box, [](QLineEdit* e, const QString& text) { e->setText(text); });
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

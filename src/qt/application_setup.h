@@ -1,8 +1,8 @@
 #pragma once
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // Names the application, its version and its icon, for the window system and the desktop.
 void setUpApplication();
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

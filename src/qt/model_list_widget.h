@@ -6,7 +6,7 @@ namespace morvatek {
 class ListBox;
 }
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // Shows a list control of the model. The widget never changes its own selection: every click
 // on an item and every keyboard move goes to the model, whose selection the widget then shows.
@@ -32,4 +32,4 @@ private:
     ListBox& model_;
 };
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

@@ -17,8 +17,8 @@ public:
     OpenWindow();
 
     Morvatek& model() { return program_->window(); }
-    form::MorvatekWindow& window() { return *window_; }
-    const form::WindowProgramHost& host() const { return host_; }
+    qt::MorvatekWindow& window() { return *window_; }
+    const qt::WindowProgramHost& host() const { return host_; }
     const QStringList& shownErrors() const { return shownErrors_; }
 
     template <typename T> T* control(const char* name) {
@@ -33,9 +33,9 @@ public:
 
 private:
     QStringList shownErrors_;
-    form::WindowProgramHost host_;
+    qt::WindowProgramHost host_;
     std::unique_ptr<Program> program_;
-    std::unique_ptr<form::MorvatekWindow> window_;
+    std::unique_ptr<qt::MorvatekWindow> window_;
 };
 
 } // namespace morvatek::testing

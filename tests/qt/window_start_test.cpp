@@ -1,5 +1,5 @@
 // What the pupil sees when the window opens, and how Tab moves through it.
-#include "design_texts.h"
+#include "designed_texts.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -45,10 +45,8 @@ private slots:
         QCOMPARE(open.control<QListWidget>("List1")->count(), 0);
         QVERIFY(open.control<QListWidget>("List1")->isEnabled());
         QCOMPARE(open.entry(), QString());
-        const auto task = QString::fromUtf16(design::kTaskStatement.data(),
-                                             static_cast<qsizetype>(design::kTaskStatement.size()));
-        QCOMPARE(open.transcript(),
-                 QString(task).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(open.transcript(), QString::fromStdString(kDesignedTaskStatement)
+                                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         auto* box = open.control<QPlainTextEdit>("Text1_0");
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QVERIFY(box->isReadOnly());

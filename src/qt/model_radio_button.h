@@ -6,7 +6,7 @@ namespace morvatek {
 class OptionButton;
 }
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // Shows an option button of the model. A click (or an arrow key within the group) goes to the
 // model, which decides the marks of the whole group; the widget never toggles itself.
@@ -25,4 +25,4 @@ private:
     OptionButton& model_;
 };
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

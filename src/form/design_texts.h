@@ -1,15 +1,20 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The texts the window is designed with: captions, table contents and the two long texts.
-// The model and the window layer both take them from here.
+// The model and every front end take them from here.
 namespace morvatek::design {
 
 // The window's caption is the project's web address, one blank, then the title.
 inline constexpr std::u16string_view kWebAddress = u"www.morvatek.example";
 inline constexpr std::u16string_view kWindowTitle = u"Бройна система - директно преобразуване";
+
+inline std::u16string windowCaption() {
+    return std::u16string(kWebAddress) + u' ' + std::u16string(kWindowTitle);
+}
 
 inline constexpr std::array<std::u16string_view, 4> kLabelCaptions{
     u"Преобразуване на бройна система от основа 2 в 4, 8, 16", u"Бройна система", u"Цифри",

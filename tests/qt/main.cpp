@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    morvatek::form::setUpApplication();
+    morvatek::qt::setUpApplication();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     int failures = 0;

@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 void setUpApplication() {
     QApplication::setApplicationName(QStringLiteral("Morvatek"));
@@ -15,4 +15,4 @@ void setUpApplication() {
     QApplication::setWindowIcon(QIcon(QPixmap(morvatek_xpm)));
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

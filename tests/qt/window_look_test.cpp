@@ -1,4 +1,5 @@
 // The window as drawn: every control's place and size, the colours and the font.
+#include "control_looks.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -21,34 +22,21 @@ private slots:
         QCOMPARE(open.window().minimumSize(), open.window().maximumSize());
     }
 
-    void controlRectangles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
-        QTest::newRow("Label1_0") << "Label1_0" << QRect(24, 0, 433, 25);
-        QTest::newRow("Label1_1") << "Label1_1" << QRect(24, 32, 121, 25);
-        QTest::newRow("Frame1") << "Frame1" << QRect(8, 56, 153, 89);
-        QTest::newRow("Option1_0 in frame") << "Option1_0" << QRect(16, 8, 121, 25);
-        QTest::newRow("Option1_1 in frame") << "Option1_1" << QRect(16, 32, 121, 25);
-        QTest::newRow("Option1_2 in frame") << "Option1_2" << QRect(16, 56, 121, 25);
-        QTest::newRow("Label1_2") << "Label1_2" << QRect(176, 56, 65, 25);
-        QTest::newRow("List1") << "List1" << QRect(176, 80, 65, 42);
-        QTest::newRow("Label1_3") << "Label1_3" << QRect(248, 72, 193, 25);
-        QTest::newRow("Text2") << "Text2" << QRect(248, 96, 193, 27);
-        QTest::newRow("Command1_0") << "Command1_0" << QRect(328, 40, 113, 25);
-        QTest::newRow("Command1_1") << "Command1_1" << QRect(176, 136, 113, 25);
-        QTest::newRow("List2_0") << "List2_0" << QRect(320, 128, 49, 42);
-        QTest::newRow("List2_3") << "List2_3" << QRect(440, 128, 33, 42);
-        QTest::newRow("Text1_0") << "Text1_0" << QRect(16, 176, 449, 137);
-        QTest::newRow("Text1_1") << "Text1_1" << QRect(48, 200, 449, 121);
-    }
-
+    // Every control at 15 twips to the pixel, the option buttons relative to their frame.
     void controlRectangles() {
-        QFETCH(QString, name);
-        QFETCH(QRect, pixels);
         OpenWindow open;
-        auto* widget = open.window().findChild<QWidget*>(name);
-        QVERIFY2(widget != nullptr, qPrintable(name));
-        QCOMPARE(widget->geometry(), pixels);
+        for (const form::ControlLook& look : form::controlLooks()) {
+            const QString name = QString::fromLatin1(look.name.data(), look.name.size());
+            auto* widget = open.window().findChild<QWidget*>(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            const QRect designed(look.rect.left / 15, look.rect.top / 15, look.rect.width / 15,
+                                 look.rect.height / 15);
+            QVERIFY2(widget->geometry() == designed, qPrintable(name));
+            const QString parent =
+                look.parent.empty() ? QStringLiteral("Morvatek")
+                                    : QString::fromLatin1(look.parent.data(), look.parent.size());
+            QCOMPARE(widget->parentWidget()->objectName(), parent);
+        }
     }
 
     void colours_data() {

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 ModelRadioButton::ModelRadioButton(OptionButton& model, QWidget* parent)
     : QRadioButton(QString::fromStdU16String(model.caption()), parent), model_(model) {
@@ -32,4 +32,4 @@ void ModelRadioButton::showModel() {
     }
 }
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

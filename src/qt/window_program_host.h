@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // Runs the program in the Qt window: a run-time error is shown in a message box and ends the
 // event loop with the error's exit status.
@@ -34,4 +34,4 @@ private:
     std::optional<int> exitStatus_;
 };
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

@@ -52,15 +52,15 @@ int main(int argc, char* argv[]) {
     for (const QString& message : std::as_const(heldMessages)) {
         qWarning().noquote() << message;
     }
-    morvatek::form::setUpApplication();
+    morvatek::qt::setUpApplication();
 
-    morvatek::form::WindowProgramHost host;
+    morvatek::qt::WindowProgramHost host;
     morvatek::Program program(host);
     if (program.ended()) {
         return host.exitStatus().value_or(EXIT_FAILURE);
     }
     fontWarmUp.wait();
-    morvatek::form::MorvatekWindow window(program.window());
+    morvatek::qt::MorvatekWindow window(program.window());
     host.setWindow(&window);
     window.show();
     return QApplication::exec();

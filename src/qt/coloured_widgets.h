@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-namespace morvatek::form {
+namespace morvatek::qt {
 
 // Widgets drawn flat in their background colour with a plain border. Styles draw buttons and
 // group frames in colours of their own; a style sheet would override that but costs the whole
@@ -30,4 +30,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace morvatek::form
+} // namespace morvatek::qt

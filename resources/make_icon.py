@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Draws Morvatek's 32 x 32 icon: the binary digits 1011 on top, an arrow, and the bases
-4, 8, 16 below. Writes morvatek.png (RGBA, for the desktop), morvatek.ico (256 colours with a
-mask, for the Windows executable) and morvatek.xpm (compiled into the program, which then shows
-its icon without loading an image reader). Run it again after changing the drawing; the files
-are kept in the repository."""
+"""Draws Morvatek's icon: the binary digits 1011 on top, an arrow, and the bases 4, 8, 16 below,
+designed on a 32 x 32 grid. Writes morvatek.png (32 x 32 RGBA), icons/morvatek-N.png at every
+size a desktop asks for (the grid scaled with area sampling: crisp at multiples of 32),
+morvatek.ico (32 x 32, 256 colours with a mask, for the Windows executable) and morvatek.xpm
+(compiled into the program, which then shows its icon without loading an image reader). Run it
+again after changing the drawing; the files are kept in the repository."""
 import struct
 import zlib
 from pathlib import Path
@@ -60,15 +61,40 @@ def draw():
     return pixels
 
 
+DESKTOP_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def scaled(pixels, size, samples=8):
+    """The design at `size` pixels: each pixel is the average of the grid cells it covers."""
+    out = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            r = g = b = a = 0
+            for sy in range(samples):
+                cy = int((y + (sy + 0.5) / samples) * SIZE / size)
+                for sx in range(samples):
+                    cx = int((x + (sx + 0.5) / samples) * SIZE / size)
+                    p = pixels[cy][cx]
+                    if p:
+                        r, g, b, a = r + p[0], g + p[1], b + p[2], a + 1
+            n = samples * samples
+            row.append((round(r / a), round(g / a), round(b / a), round(255 * a / n)) if a else None)
+        out.append(row)
+    return out
+
+
 def png(pixels):
+    size = len(pixels)
     raw = b"".join(
-        b"\0" + b"".join(bytes((*p, 255)) if p else b"\0\0\0\0" for p in row) for row in pixels
+        b"\0" + b"".join(bytes(p if len(p) == 4 else (*p, 255)) if p else b"\0\0\0\0" for p in row)
+        for row in pixels
     )
 
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
 
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
@@ -109,5 +135,8 @@ if __name__ == "__main__":
     here = Path(__file__).resolve().parent
     picture = draw()
     (here / "morvatek.png").write_bytes(png(picture))
+    (here / "icons").mkdir(exist_ok=True)
+    for size in DESKTOP_SIZES:
+        (here / "icons" / f"morvatek-{size}.png").write_bytes(png(scaled(picture, size)))
     (here / "morvatek.ico").write_bytes(ico(picture))
     (here / "morvatek.xpm").write_text(xpm(picture))

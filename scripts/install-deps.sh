@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config dpkg-dev file
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     libx11-dev libxdamage-dev libfontconfig-dev
     fonts-liberation fontconfig

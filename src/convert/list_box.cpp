@@ -2,6 +2,8 @@
 
 #include "runtime_error.h"
 
+#include <algorithm>
+
 namespace morvatek {
 
 void ListBox::clear() {
@@ -45,6 +47,34 @@ void ListBox::pupilSelects(long index) {
         notifyChanged();
     }
     raiseClick();
+}
+
+void ListBox::pupilMovesBy(long rows) {
+    if (listCount() == 0) {
+        return;
+    }
+    moveTo(std::clamp<long>((listIndex_ < 0 ? -1 : listIndex_) + rows, 0, listCount() - 1));
+}
+
+void ListBox::moveTo(long index) {
+    if (index != listIndex_) {
+        pupilSelects(index);
+    }
+}
+
+void ListBox::pupilReenters() {
+    if (listIndex_ >= 0) {
+        pupilSelects(listIndex_);
+    }
+}
+
+void ListBox::pupilTypes(char16_t character) {
+    const auto found = std::find_if(items_.begin(), items_.end(), [character](const Text& item) {
+        return !item.empty() && item.front() == character;
+    });
+    if (found != items_.end()) {
+        pupilSelects(found - items_.begin());
+    }
 }
 
 } // namespace morvatek

@@ -29,7 +29,21 @@ public:
     // anything else (a disabled list, a click beside the items) does nothing.
     void pupilSelects(long index);
 
+    // Keyboard moves: `rows` items down (up when negative), stopping at the first and the last
+    // item; from no selection one row down lands on the first item. A move that stays on the
+    // selected item raises nothing.
+    void pupilMovesBy(long rows);
+    void pupilMovesToFirst() { moveTo(0); }
+    void pupilMovesToLast() { moveTo(listCount() - 1); }
+    // Space or Enter on the selected item selects it again.
+    void pupilReenters();
+    // Typing a character selects the first item that begins with it, also when it is already
+    // selected: one Click per key press.
+    void pupilTypes(char16_t character);
+
 private:
+    void moveTo(long index);
+
     std::vector<Text> items_;
     int listIndex_ = -1;
     bool enabled_ = true;

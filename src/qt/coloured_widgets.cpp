@@ -1,5 +1,6 @@
 #include "coloured_widgets.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -25,6 +26,14 @@ void ColouredButton::paintEvent(QPaintEvent* /*event*/) {
     QStyleOptionButton option;
     initStyleOption(&option);
     style()->drawControl(QStyle::CE_PushButtonLabel, &option, &painter, this);
+}
+
+void ColouredButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PlainGroupBox::paintEvent(QPaintEvent* /*event*/) {

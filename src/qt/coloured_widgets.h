@@ -17,6 +17,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and keypad Enter press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The frame around the option buttons; the caption it carries is not drawn.

@@ -1,7 +1,7 @@
 #include "application_setup.h"
-#include "display_check.h"
 #include "font_warm_up.h"
 #include "morvatek_window.h"
+#include "platform_check.h"
 #include "program.h"
 #include "window_program_host.h"
 
@@ -14,27 +14,27 @@
 
 namespace {
 
-constexpr int kNoDisplayExitStatus = 1;
+constexpr int kStartFailureExitStatus = 1;
 
-[[noreturn]] void exitWithoutDisplay(const char* reason) {
-    std::fprintf(stderr,
-                 "morvatek: %s; прозорецът не може да бъде показан. Без екран стартирайте с "
-                 "xvfb-run morvatek\n",
-                 reason);
+[[noreturn]] void exitWithMessage(const std::string& line) {
+    std::fprintf(stderr, "morvatek: %s\n", line.c_str());
     std::fflush(stderr);
-    std::_Exit(kNoDisplayExitStatus);
+    std::_Exit(kStartFailureExitStatus);
 }
 
-// While the application connects to the display, Qt's messages are held back: when it cannot
-// connect, Qt would print several lines and abort(); one plain line and a clean exit say it better.
+// While the application connects to its platform, Qt's messages are held back: when it cannot
+// start, Qt would print several lines and abort(); one line that names the platform and Qt's
+// reason, and a clean exit, say it better.
 QStringList heldMessages;
+QStringList platformMessages;
+QString platforms;
 
-void holdQtMessage(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+void holdQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg) {
-        const QByteArray display = qgetenv("DISPLAY");
-        const std::string reason =
-            "графичният дисплей " + display.toStdString() + " не може да бъде отворен";
-        exitWithoutDisplay(reason.c_str());
+        exitWithMessage(morvatek::qt::platformFailure(platforms, platformMessages, message));
+    }
+    if (context.category != nullptr && QByteArray(context.category).startsWith("qt.qpa")) {
+        platformMessages.append(message);
     }
     heldMessages.append(message);
 }
@@ -42,12 +42,16 @@ void holdQtMessage(QtMsgType type, const QMessageLogContext& /*context*/, const 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::string reason = morvatek::missingDisplayReason(); !reason.empty()) {
-        exitWithoutDisplay(reason.c_str());
+    platforms = morvatek::qt::chosenPlatforms();
+    if (const std::string reason = morvatek::qt::missingDisplayReason(platforms); !reason.empty()) {
+        exitWithMessage(reason);
     }
     morvatek::FontWarmUp fontWarmUp;
+    // The program takes no arguments, Qt's own (-platform, -reverse, -stylesheet …) included;
+    // Qt's environment variables still apply.
+    int qtArgc = argc > 0 ? 1 : 0;
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdQtMessage);
-    QApplication application(argc, argv);
+    QApplication application(qtArgc, argv);
     qInstallMessageHandler(previousHandler);
     for (const QString& message : std::as_const(heldMessages)) {
         qWarning().noquote() << message;

@@ -4,7 +4,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
 namespace morvatek::qt {
 
@@ -72,16 +74,69 @@ void ModelListWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// Only a key that moves the current item selects; others (Tab, a modifier) leave the list
-// alone even while the focus marks an item that is not selected.
+// Keys that move the selection, enter the selected item again or type a digit go to the model;
+// the list does no type-ahead search of its own. Tab and other keys pass on to the window.
 void ModelListWidget::keyPressEvent(QKeyEvent* event) {
-    const int before = currentRow();
-    QListWidget::keyPressEvent(event);
-    const int row = currentRow();
-    if (row >= 0 && row != before) {
-        model_.pupilSelects(row);
+    if (!forwardKey(*event)) {
+        event->ignore();
     }
-    showModel();
+}
+
+bool ModelListWidget::forwardKey(const QKeyEvent& event) {
+    if (event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) {
+        return false;
+    }
+    switch (event.key()) {
+    case Qt::Key_Up:
+        model_.pupilMovesBy(-1);
+        return true;
+    case Qt::Key_Down:
+        model_.pupilMovesBy(1);
+        return true;
+    case Qt::Key_PageUp:
+        model_.pupilMovesBy(-rowsPerPage());
+        return true;
+    case Qt::Key_PageDown:
+        model_.pupilMovesBy(rowsPerPage());
+        return true;
+    case Qt::Key_Home:
+        model_.pupilMovesToFirst();
+        return true;
+    case Qt::Key_End:
+        model_.pupilMovesToLast();
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        model_.pupilReenters();
+        return true;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.size() == 1 && text.at(0).isPrint() && !text.at(0).isSpace()) {
+        model_.pupilTypes(text.at(0).unicode());
+        return true;
+    }
+    return false;
+}
+
+int ModelListWidget::rowsPerPage() const {
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : 0;
+    return rowHeight > 0 ? std::max(1, viewport()->height() / rowHeight) : 1;
+}
+
+// The focused list is framed in the highlight colour, so that a pupil on the keyboard sees where
+// Tab has brought them; styles show their own focus marks only now and then.
+void ModelListWidget::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    constexpr int kFocusFrameWidth = 2;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrameWidth));
+    painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
 }
 
 } // namespace morvatek::qt

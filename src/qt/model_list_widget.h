@@ -9,7 +9,8 @@ class ListBox;
 namespace morvatek::qt {
 
 // Shows a list control of the model. The widget never changes its own selection: every click
-// on an item and every keyboard move goes to the model, whose selection the widget then shows.
+// on an item and every key the list takes goes to the model, whose selection the widget then
+// shows.
 class ModelListWidget : public QListWidget {
     Q_OBJECT
 
@@ -25,9 +26,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void forwardClickAt(const QPoint& position);
+    bool forwardKey(const QKeyEvent& event);
+    int rowsPerPage() const;
 
     ListBox& model_;
 };

@@ -18,6 +18,8 @@ public:
 
 protected:
     void nextCheckState() override {}
+    // The whole coloured box takes the click, not only the circle and the caption.
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 
 private:
     void showModel();

@@ -36,12 +36,23 @@ void fillBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// Text on a background the design fixes stays black, as the classic default text colour, so
+// that a dark desktop palette does not put pale text on the pale colours.
+void fillBackgroundWithBlackText(QWidget* widget, const QColor& colour) {
+    fillBackground(widget, colour);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+        palette.setColor(role, Qt::black);
+    }
+    widget->setPalette(palette);
+}
+
 void placeAsDesigned(QWidget* widget, std::string_view name) {
     const form::ControlLook& look = form::lookOf(name);
     widget->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     widget->setGeometry(pixelRect(look.rect));
     if (look.background) {
-        fillBackground(widget, qColor(*look.background));
+        fillBackgroundWithBlackText(widget, qColor(*look.background));
     }
 }
 

@@ -20,5 +20,6 @@ QColor qColor(const form::Rgb& rgb);
 void placeAsDesigned(QWidget* widget, std::string_view name);
 
 void fillBackground(QWidget* widget, const QColor& colour);
+void fillBackgroundWithBlackText(QWidget* widget, const QColor& colour);
 
 } // namespace morvatek::qt

@@ -52,7 +52,7 @@ TEST(RandomEvents, HundredThousandEventsKeepTheRulesAndConvertCorrectly) {
     Pupil pupil;
     Morvatek& window = pupil.window();
     std::mt19937 random(1234567U);
-    std::discrete_distribution<int> kinds({1, 80, 1, 1, 1});
+    std::discrete_distribution<int> kinds({1, 60, 1, 1, 1, 20});
     const std::array<Index, 5> otherButtons{-2, -1, 2, 3, 100};
     int calculations = 0;
     for (int event = 0; event < 100000; ++event) {
@@ -71,8 +71,27 @@ TEST(RandomEvents, HundredThousandEventsKeepTheRulesAndConvertCorrectly) {
         case 3:
             pupil.clears();
             break;
-        default:
+        case 4:
             Command1_Click(window, otherButtons[random() % otherButtons.size()]);
+            break;
+        default: // the keys a pupil can press on the digit list
+            switch (random() % 5) {
+            case 0:
+                window.List1.pupilMovesBy(static_cast<long>(random() % 5) - 2);
+                break;
+            case 1:
+                window.List1.pupilMovesToLast();
+                break;
+            case 2:
+                window.List1.pupilMovesToFirst();
+                break;
+            case 3:
+                window.List1.pupilReenters();
+                break;
+            default:
+                window.List1.pupilTypes(u"01x"[random() % 3]);
+                break;
+            }
             break;
         }
         ASSERT_TRUE(invariantsHold(window)) << "after event " << event;

@@ -2,6 +2,7 @@
 #include "morvatek.h"
 #include "runtime_error.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace morvatek {
@@ -79,6 +80,81 @@ TEST(ListBoxClicks, DisabledOrHiddenListOrClickBesideTheItemsRaisesNothing) {
     list.setEnabled(true);
     list.setVisible(false);
     list.pupilSelects(0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(list.listIndex(), -1);
+}
+
+struct KeyOnList {
+    std::string name;
+    long selectedBefore;
+    std::function<void(ListBox&)> key;
+    int selectedAfter;
+    int clicks;
+};
+
+void PrintTo(const KeyOnList& k, std::ostream* os) {
+    *os << k.name;
+}
+
+class ListBoxKeys : public ::testing::TestWithParam<KeyOnList> {};
+
+TEST_P(ListBoxKeys, MoveTheSelectionAndRaiseOneClickPerMove) {
+    const KeyOnList& k = GetParam();
+    ListBox list({u"0", u"1"});
+    list.pupilSelects(k.selectedBefore);
+    int clicks = 0;
+    list.onClick([&] { ++clicks; });
+    k.key(list);
+    EXPECT_EQ(list.listIndex(), k.selectedAfter);
+    EXPECT_EQ(clicks, k.clicks);
+}
+
+auto movesBy(long rows) {
+    return [rows](ListBox& list) { list.pupilMovesBy(rows); };
+}
+auto types(char16_t c) {
+    return [c](ListBox& list) { list.pupilTypes(c); };
+}
+void toFirst(ListBox& list) {
+    list.pupilMovesToFirst();
+}
+void toLast(ListBox& list) {
+    list.pupilMovesToLast();
+}
+void reenters(ListBox& list) {
+    list.pupilReenters();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ListBoxKeys,
+    ::testing::Values(KeyOnList{"DownFromNoSelectionLandsOnTheFirst", -1, movesBy(1), 0, 1},
+                      KeyOnList{"UpFromNoSelectionLandsOnTheFirst", -1, movesBy(-1), 0, 1},
+                      KeyOnList{"PageDownFromNoSelectionGoesAPageDown", -1, movesBy(2), 1, 1},
+                      KeyOnList{"EndFromNoSelectionLandsOnTheLast", -1, toLast, 1, 1},
+                      KeyOnList{"HomeFromNoSelection", -1, toFirst, 0, 1},
+                      KeyOnList{"UpFromTheLast", 1, movesBy(-1), 0, 1},
+                      KeyOnList{"DownOnTheLastStaysAndRaisesNothing", 1, movesBy(1), 1, 0},
+                      KeyOnList{"PageUpOnTheFirstStaysAndRaisesNothing", 0, movesBy(-2), 0, 0},
+                      KeyOnList{"EndOnTheLastRaisesNothing", 1, toLast, 1, 0},
+                      KeyOnList{"SpaceEntersTheSelectedItemAgain", 1, reenters, 1, 1},
+                      KeyOnList{"SpaceWithoutSelectionDoesNothing", -1, reenters, -1, 0},
+                      KeyOnList{"TypingADigitSelectsItsItem", -1, types(u'0'), 0, 1},
+                      KeyOnList{"TypingTheSelectedDigitClicksAgain", 1, types(u'1'), 1, 1},
+                      KeyOnList{"TypingAnotherCharacterDoesNothing", 0, types(u'2'), 0, 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ListBoxKeys, DisabledOrEmptyListTakesNoKeys) {
+    ListBox list({u"0", u"1"});
+    int clicks = 0;
+    list.onClick([&] { ++clicks; });
+    list.setEnabled(false);
+    list.pupilMovesToLast();
+    list.pupilTypes(u'1');
+    list.setEnabled(true);
+    list.clear();
+    list.pupilMovesBy(1);
+    list.pupilMovesToLast();
+    list.pupilReenters();
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(list.listIndex(), -1);
 }

@@ -9,6 +9,7 @@ int runWindowLookTests(int argc, char** argv);
 int runWindowStartTests(int argc, char** argv);
 int runWindowBehaviourTests(int argc, char** argv);
 int runWindowAccessibilityTests(int argc, char** argv);
+int runWindowKeyboardTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
     failures += runWindowStartTests(argc, argv);
     failures += runWindowBehaviourTests(argc, argv);
     failures += runWindowAccessibilityTests(argc, argv);
+    failures += runWindowKeyboardTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -5,7 +5,12 @@
 #include <QAccessibleInterface>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 namespace morvatek::testing {
 
@@ -61,6 +66,31 @@ private slots:
         const QString spoken = text->text(0, text->characterCount());
         QVERIFY2(spoken.startsWith(QStringLiteral("1010")), qPrintable(spoken));
         QVERIFY2(spoken.endsWith(QStringLiteral("16-ична бройна система:\nA")), qPrintable(spoken));
+    }
+
+    // The text boxes' standard context menu speaks Bulgarian, like the rest of the window.
+    void contextMenuIsInBulgarian() {
+        OpenWindow open;
+        for (const char* name : {"Text1_0"}) {
+            std::unique_ptr<QMenu> menu(
+                open.control<QPlainTextEdit>(name)->createStandardContextMenu());
+            QStringList texts;
+            for (const QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    texts << action->text().section(QLatin1Char('\t'), 0, 0).remove('&');
+                }
+            }
+            QVERIFY(texts.size() >= 2);
+            for (const QString& text : std::as_const(texts)) {
+                QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))) &&
+                             text.contains(QRegularExpression(QStringLiteral("[А-Яа-я]"))),
+                         qPrintable(texts.join(QStringLiteral(", "))));
+            }
+        }
+        std::unique_ptr<QMenu> entryMenu(
+            open.control<QLineEdit>("Text2")->createStandardContextMenu());
+        QVERIFY(!entryMenu->actions().isEmpty());
+        QVERIFY(!entryMenu->actions().constFirst()->text().contains(QStringLiteral("Undo")));
     }
 
     void applicationReportsVersionAndIcon() {

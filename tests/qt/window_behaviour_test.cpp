@@ -1,12 +1,14 @@
 // The pupil's clicks and keys on the real widgets, and what the window shows in return.
-#include "event_dispatcher.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 namespace morvatek::testing {
 
@@ -92,6 +94,49 @@ private slots:
         QVERIFY(open.control<QListWidget>("List1")->isEnabled());
     }
 
+    // A real double click reaches the list as a press, a release, a double-click event and a
+    // release: two clicks, two digits.
+    void doubleClickOnAnItemEntersItTwice() {
+        OpenWindow open;
+        open.click("Option1_1");
+        open.clickItem(1);
+        auto* list = open.control<QListWidget>("List1");
+        const QPoint at = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, list->viewport()->mapToGlobal(at),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &doubleClick);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(open.entry(), QStringLiteral("111"));
+    }
+
+    // The option button's whole coloured box, not only its circle and caption, takes the click.
+    void clickAnywhereInTheOptionBoxChoosesTheBase_data() {
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("right end of the box") << QPoint(117, 12);
+        QTest::newRow("top right corner") << QPoint(119, 1);
+        QTest::newRow("bottom left corner") << QPoint(1, 23);
+    }
+
+    void clickAnywhereInTheOptionBoxChoosesTheBase() {
+        QFETCH(QPoint, at);
+        OpenWindow open;
+        auto* option = open.control<QAbstractButton>("Option1_2");
+        QTest::mouseClick(option, Qt::LeftButton, {}, at);
+        QVERIFY(option->isChecked());
+        QCOMPARE(open.model().SelectedOption, 2);
+    }
+
+    void transcriptKeepsItsScrollBarWhenEmpty() {
+        OpenWindow open;
+        auto* transcript = open.control<QPlainTextEdit>("Text1_0");
+        QVERIFY(transcript->verticalScrollBar()->isVisible());
+        open.click("Command1_1");
+        QCOMPARE(open.transcript(), QString());
+        QCoreApplication::processEvents();
+        QVERIFY(transcript->verticalScrollBar()->isVisible());
+    }
+
     void keyboardMovesRaiseOneClickEach() {
         OpenWindow open;
         open.click("Option1_1");
@@ -144,8 +189,23 @@ private slots:
         QCOMPARE(open.shownErrors().size(), 1);
         QVERIFY2(open.shownErrors().front().contains(QStringLiteral("Option1(-1)")),
                  qPrintable(open.shownErrors().front()));
-        QCOMPARE(open.host().exitStatus(), EventDispatcher::kRuntimeErrorExitStatus);
+        QCOMPARE(open.host().exitStatus(), 1);
         QVERIFY(!open.window().isVisible());
+    }
+
+    // The error ends the running event loop with status 1; the safety timer's 99 would mean it
+    // kept running.
+    void runTimeErrorEndsTheEventLoopWithStatusOne() {
+        OpenWindow open;
+        open.click("Option1_0");
+        open.enterDigits(QStringLiteral("1"));
+        QTimer::singleShot(0, &open.window(), [&open] {
+            open.model().SelectedOption = -1;
+            open.click("Command1_0");
+        });
+        QTimer::singleShot(5000, &open.window(), [] { QCoreApplication::exit(99); });
+        QCOMPARE(QApplication::exec(), 1);
+        QCOMPARE(open.shownErrors().size(), 1);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -11,6 +12,33 @@
 #include <QTest>
 
 namespace morvatek::testing {
+
+namespace {
+
+int darkestPixel(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    int darkest = 255 * 3;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            darkest = std::min(darkest, c.red() + c.green() + c.blue());
+        }
+    }
+    return darkest / 3;
+}
+
+int brightestPixel(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+    int brightest = 0;
+    for (int y = 2; y < image.height() - 2; ++y) {
+        for (int x = 2; x < image.width() - 2; ++x) {
+            brightest = std::max(brightest, qGray(image.pixel(x, y)));
+        }
+    }
+    return brightest;
+}
+
+} // namespace
 
 class WindowLookTest : public QObject {
     Q_OBJECT
@@ -53,6 +81,9 @@ private slots:
         QTest::newRow("Option1_1") << "Option1_1" << QPoint(115, 3) << QColor(192, 255, 192);
         QTest::newRow("Command1_0") << "Command1_0" << QPoint(6, 5) << QColor(128, 255, 128);
         QTest::newRow("Command1_1") << "Command1_1" << QPoint(6, 5) << QColor(255, 128, 128);
+        const QColor base = QApplication::palette().color(QPalette::Base);
+        QTest::newRow("List1, the system's colour") << "List1" << QPoint(50, 35) << base;
+        QTest::newRow("Text2, the system's colour") << "Text2" << QPoint(180, 5) << base;
     }
 
     void colours() {
@@ -66,6 +97,33 @@ private slots:
         const QImage image = window.grab().toImage();
         const QPoint at = widget->mapTo(&window, inside);
         QCOMPARE(image.pixelColor(at).rgb(), colour.rgb());
+    }
+
+    // A dark desktop palette: text on the designed pale backgrounds stays black, while the
+    // digit list and the entry take the palette's own dark base and light text.
+    void darkPaletteKeepsDesignedControlsReadable() {
+        QPalette dark = QApplication::palette();
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+        dark.setColor(QPalette::Button, QColor(50, 50, 50));
+        dark.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+        dark.setColor(QPalette::Base, QColor(20, 20, 20));
+        dark.setColor(QPalette::Text, QColor(250, 250, 250));
+        const QPalette previous = QApplication::palette();
+        QApplication::setPalette(dark);
+        OpenWindow open;
+        open.click("Option1_1");
+        open.enterDigits(QStringLiteral("1"));
+        QApplication::setPalette(previous);
+        for (const char* name : {"Label1_0", "Label1_2", "Option1_1", "Command1_0", "Command1_1"}) {
+            QVERIFY2(darkestPixel(*open.control<QWidget>(name)) < 60, name);
+        }
+        const QImage list = open.control<QWidget>("List1")->grab().toImage();
+        QCOMPARE(list.pixelColor(50, 8).rgb(),
+                 QColor(20, 20, 20).rgb()); // beside the unselected "0"
+        const QImage entry = open.control<QWidget>("Text2")->grab().toImage();
+        QCOMPARE(entry.pixelColor(180, 5).rgb(), QColor(20, 20, 20).rgb());
+        QVERIFY2(brightestPixel(*open.control<QWidget>("Text2")) > 200, "entry text");
     }
 
     void fontIsTimesNewRoman12WithCyrillicLetters() {
@@ -87,8 +145,8 @@ private slots:
 
     void captionAndTexts() {
         OpenWindow open;
-        QVERIFY(open.window().windowTitle().endsWith(
-            QStringLiteral(" Бройна система - директно преобразуване")));
+        QCOMPARE(open.window().windowTitle(),
+                 QStringLiteral("www.morvatek.example Бройна система - директно преобразуване"));
         QCOMPARE(open.control<QAbstractButton>("Option1_0")->text(), QStringLiteral("4-ична"));
         QCOMPARE(open.control<QAbstractButton>("Option1_1")->text(), QStringLiteral("8-ична"));
         QCOMPARE(open.control<QAbstractButton>("Option1_2")->text(), QStringLiteral("16-ична"));

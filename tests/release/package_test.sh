@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks that it holds the program, the desktop entry and the icon.
+# Builds the Debian package and checks its name and version, that it holds the stripped program,
+# the desktop entry, the icon at every size and the copyright file, and what it depends on.
 set -euo pipefail
 build_dir=$1
 app_id=$2
@@ -10,14 +11,38 @@ cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1
     cat "$work/cpack.log"
     exit 1
 }
-package=$(ls "$work"/*.deb)
-dpkg-deb -c "$package" | awk '{print $NF}' >"$work/files"
 status=0
-for path in ./usr/bin/morvatek ./usr/share/applications/$app_id.desktop \
-    ./usr/share/icons/hicolor/32x32/apps/$app_id.png; do
-    if grep -qxF "$path" "$work/files"; then echo "ok: $path"; else echo "FAIL: $path not packaged"; status=1; fi
+check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; status=1; fi; }
+
+package=$(ls "$work"/*.deb)
+check "file name $(basename "$package")" '[ "$(basename "$package")" = morvatek_1.0.0.0_amd64.deb ]'
+check "version 1.0.0.0" '[ "$(dpkg-deb -f "$package" Version)" = 1.0.0.0 ]'
+
+dpkg-deb -c "$package" | awk '{print $NF}' >"$work/files"
+paths=(./usr/bin/morvatek ./usr/share/applications/$app_id.desktop
+       ./usr/share/doc/morvatek/copyright)
+for size in 16 24 32 48 64 128 256; do
+    paths+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
+for path in "${paths[@]}"; do
+    check "$path" 'grep -qxF "$path" "$work/files"'
+done
+
+dpkg-deb -x "$package" "$work/root"
+check "the program is stripped" 'file "$work/root/usr/bin/morvatek" | grep -q ", stripped"'
+check "no debug sections" '! objdump -h "$work/root/usr/bin/morvatek" | grep -q "\.debug_"'
+copyright=$work/root/usr/share/doc/morvatek/copyright
+check "machine-readable copyright" \
+    'head -1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" &&
+     grep -q "^Files: \*$" "$copyright" && grep -q "^Copyright: " "$copyright" && grep -q "^License: " "$copyright"'
+for size in 16 48 256; do
+    check "icon $size px is $size by $size" \
+        'file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" | grep -q "$size x $size"'
+done
+
 depends=$(dpkg-deb -f "$package" Depends)
 echo "Depends: $depends"
-case "$depends" in *libqt6widgets6*) ;; *) echo "FAIL: no dependency on Qt Widgets"; status=1 ;; esac
+for dependency in libqt6widgets6 fonts-liberation qt6-translations-l10n; do
+    check "depends on $dependency" '[[ "$depends" == *"$dependency"* ]]'
+done
 exit $status

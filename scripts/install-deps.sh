@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs with apt-get whatever the build, the tests and the program need and the machine lacks.
-# Usage: scripts/install-deps.sh [extra-package ...]
+# Installs with apt-get whatever the builds, the tests and the programs need and the machine lacks.
+# usage: scripts/install-deps.sh [linux] [windows] [web] [extra-package ...]   (default: linux)
 set -euo pipefail
 
-packages=(
+linux=(
     cmake ninja-build g++ pkg-config dpkg-dev file
     qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
@@ -11,8 +11,25 @@ packages=(
     fonts-liberation fontconfig
     xvfb xauth xdotool x11-utils
     binutils-mingw-w64-x86-64 desktop-file-utils
-    "$@"
 )
+windows=(
+    cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wixl wine wine64 xvfb fonts-liberation
+)
+web=(
+    cmake ninja-build googletest emscripten nodejs chromium fonts-liberation
+)
+
+packages=()
+for argument in "$@"; do
+    case $argument in
+    linux) packages+=("${linux[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
+    web) packages+=("${web[@]}") ;;
+    *) packages+=("$argument") ;;
+    esac
+done
+[ $# -eq 0 ] && packages=("${linux[@]}")
 
 missing=()
 for package in "${packages[@]}"; do

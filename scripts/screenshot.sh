@@ -3,7 +3,7 @@
 # (base 8, the digits 1 0 1 1, "Изчисли") and saves the window as docs/screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh imagemagick x11-apps
+scripts/install-deps.sh linux imagemagick x11-apps
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target morvatek
 

@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the full build with the window (offscreen, no display
-# needed), then the Qt-free layers again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test of every front end:
+#  - Linux: the full build with the Qt window (offscreen, no display needed), then the
+#    toolkit-free layers again with AddressSanitizer and UndefinedBehaviorSanitizer;
+#  - Windows: cross-built with MinGW-w64, the core's tests and the window's tests run under Wine
+#    on an X server and in a Wine prefix of their own (build-windows/wine-session).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh linux windows
 jobs=$(nproc)
 
+echo "== Linux"
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+echo "== Linux, sanitizers"
 cmake -S . -B build-sanitize -G Ninja -DMORVATEK_GUI=OFF -DMORVATEK_SANITIZE=ON \
     -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+echo "== Windows, under Wine"
+cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-windows -j "$jobs"
+(cd build-windows && ctest --output-on-failure -j "$jobs")

@@ -1,6 +1,6 @@
 #include "window_program_host.h"
 
-#include "runtime_error.h"
+#include "error_report.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -15,9 +15,9 @@ void WindowProgramHost::showCriticalBox(QWidget* parent, const QString& title,
 }
 
 void WindowProgramHost::reportError(const RuntimeError& error) {
-    messageBox_(window_, QStringLiteral("Morvatek"),
-                QStringLiteral("Грешка при изпълнение:\n%1\n\nПрограмата ще бъде затворена.")
-                    .arg(QString::fromUtf8(error.what())));
+    const ErrorReport report = describe(error);
+    messageBox_(window_, QString::fromStdU16String(report.title),
+                QString::fromStdU16String(report.text));
 }
 
 void WindowProgramHost::endProgram(int exitStatus) {

@@ -1,4 +1,5 @@
 // A run-time error inside a handler: reported once, and the program ends.
+#include "error_report.h"
 #include "pupil.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,21 @@ TEST(ErrorPath, MissingOptionIsReportedOnceAndEndsTheProgram) {
     pupil.calculates();
     EXPECT_EQ(pupil.transcript(), transcript) << "a handler ran after the program ended";
     EXPECT_EQ(pupil.host().errors.size(), 1U);
+}
+
+// Every front end shows these words in its message box.
+TEST(ErrorReport, NamesTheErrorInBulgarianAndSaysTheProgramEnds) {
+    try {
+        Morvatek window;
+        (void)window.Option1(-1);
+        FAIL() << "no error raised";
+    } catch (const RuntimeError& error) {
+        const ErrorReport report = describe(error);
+        EXPECT_EQ(testing::utf8(report.title), "Morvatek");
+        EXPECT_EQ(testing::utf8(report.text),
+                  "Грешка при изпълнение:\nНесъществуващ елемент на масив от контроли: Option1(-1) "
+                  "не съществува.\n\nПрограмата ще бъде затворена.");
+    }
 }
 
 } // namespace

@@ -1,0 +1,44 @@
+#include "edit_control.h"
+
+#include "text_box.h"
+#include "wide_text.h"
+
+#include <string>
+
+namespace morvatek::win32 {
+
+namespace {
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+EditControl::EditControl(const form::ControlLook& look, HWND parent, int id, const TextBox& model)
+    : NativeControl(look) {
+    const DWORD lines = look.kind == form::ControlKind::MultiLineTextBox
+                            ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
+                            : ES_AUTOHSCROLL;
+    create(parent, id, L"EDIT", visibleStyle() | WS_TABSTOP | ES_READONLY | lines, WS_EX_CLIENTEDGE,
+           L"");
+    subclass();
+    follow(model, [this, &model] {
+        const std::wstring text = wide(model.text());
+        if (windowText(hwnd()) != text) {
+            SetWindowTextW(hwnd(), text.c_str());
+        }
+    });
+}
+
+// A multi-line edit control keeps Tab and Enter for itself; read-only, it has no use for them,
+// and Tab moves on to the next control.
+LRESULT EditControl::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = defaultProc(message, wParam, lParam);
+    return message == WM_GETDLGCODE ? result & ~DLGC_WANTALLKEYS : result;
+}
+
+} // namespace morvatek::win32

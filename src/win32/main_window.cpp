@@ -1,0 +1,310 @@
+#include "main_window.h"
+
+#include "button_control.h"
+#include "design_texts.h"
+#include "dpi.h"
+#include "edit_control.h"
+#include "list_control.h"
+#include "morvatek.h"
+#include "option_control.h"
+#include "static_controls.h"
+#include "twips.h"
+#include "wide_text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace morvatek::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Morvatek";
+// Fixed size, with caption, minimise and close. Like a dialog it does not clip its children: the
+// frame around the option buttons draws only its border over the window's background.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends
+constexpr int kIconResource = 1;
+constexpr int kPointsPerInch = 72;
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass); // fails harmlessly when a second window registers again
+}
+
+Font windowFont(int dpi) {
+    const form::WindowLook& look = form::kWindowLook;
+    const std::wstring family = wide(look.fontFamily);
+    return Font(CreateFontW(
+        -MulDiv(look.fontPointSize, dpi, kPointsPerInch), 0, 0, 0, look.fontWeight, FALSE, FALSE,
+        FALSE, static_cast<BYTE>(look.fontCharset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+        CLEARTYPE_QUALITY, VARIABLE_PITCH | FF_ROMAN, family.c_str()));
+}
+
+} // namespace
+
+// Made at the system's DPI, or at once at its monitor's where that differs.
+MainWindow::MainWindow(Morvatek& model, HINSTANCE instance) : dpi_(windowDpi(nullptr)) {
+    registerClass(instance, windowProc);
+    const std::wstring caption = wide(design::windowCaption());
+    const SIZE outer = outerSize(clientWidth(), clientHeight(), kStyle, 0, dpi_);
+    CreateWindowExW(0, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.cx,
+                    outer.cy, nullptr, nullptr, instance, this);
+    dpi_ = windowDpi(hwnd_);
+    font_ = windowFont(dpi_);
+    setIcons(dpi_);
+    createControls(model);
+    fitClientArea(clientWidth(), clientHeight());
+}
+
+int MainWindow::clientWidth() const {
+    return form::pixelsFromTwips(form::kWindowLook.clientWidth, dpi_);
+}
+
+int MainWindow::clientHeight() const {
+    return form::pixelsFromTwips(form::kWindowLook.clientHeight, dpi_);
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_ != nullptr && IsWindow(hwnd_) != FALSE) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+void MainWindow::createControls(Morvatek& model) {
+    int id = kFirstControlId;
+    bool afterOption = false;
+    for (const form::ControlLook* look : form::controlsInTabOrder()) {
+        const std::string_view name = look->name;
+        const auto index = [name] { return name.back() - '0'; };
+        std::unique_ptr<NativeControl> control;
+        switch (look->kind) {
+        case form::ControlKind::Label:
+            control =
+                std::make_unique<LabelControl>(*look, hwnd_, id, model.Label1(index()).caption());
+            break;
+        case form::ControlKind::Frame:
+            control = std::make_unique<FrameControl>(*look, hwnd_, id);
+            break;
+        case form::ControlKind::OptionButton: {
+            auto option = std::make_unique<OptionControl>(*look, hwnd_, id, model.Option1(index()));
+            options_.push_back(option.get());
+            control = std::move(option);
+            break;
+        }
+        case form::ControlKind::ListBox:
+            control = std::make_unique<ListControl>(
+                *look, hwnd_, id, name == "List1" ? model.List1 : model.List2(index()));
+            break;
+        case form::ControlKind::TextBox:
+        case form::ControlKind::MultiLineTextBox:
+            control = std::make_unique<EditControl>(
+                *look, hwnd_, id, name == "Text2" ? model.Text2 : model.Text1(index()));
+            break;
+        case form::ControlKind::CommandButton:
+            control = std::make_unique<ButtonControl>(*look, hwnd_, id, model.Command1(index()));
+            break;
+        }
+        // The option buttons form one group for the arrow keys; every other control is a group
+        // of its own, so the arrows never leave the option group.
+        const bool option = look->kind == form::ControlKind::OptionButton;
+        if (!(option && afterOption)) {
+            SetWindowLongPtrW(control->hwnd(), GWL_STYLE,
+                              GetWindowLongPtrW(control->hwnd(), GWL_STYLE) | WS_GROUP);
+        }
+        afterOption = option;
+        controls_.push_back(std::move(control));
+        ++id;
+    }
+    for (OptionButton& option : model.Option1) {
+        option.subscribe([this] { keepOneOptionTabStop(); });
+    }
+    keepOneOptionTabStop();
+}
+
+// Marking an option button moves the group's Tab stop to it; with none marked, Tab enters the
+// group at its first button in the tab order.
+void MainWindow::keepOneOptionTabStop() {
+    const auto marked = std::find_if(options_.begin(), options_.end(),
+                                     [](const OptionControl* option) { return option->checked(); });
+    const OptionControl* stop = marked != options_.end() ? *marked : options_.front();
+    for (const OptionControl* option : options_) {
+        const LONG_PTR style = GetWindowLongPtrW(option->hwnd(), GWL_STYLE);
+        const LONG_PTR wanted = option == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style) {
+            SetWindowLongPtrW(option->hwnd(), GWL_STYLE, wanted);
+        }
+    }
+}
+
+// The icon at the sizes the title bar and the taskbar show at this DPI.
+void MainWindow::setIcons(int dpi) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    constexpr int kSmallIcon = 16; // pixels at 96 DPI
+    constexpr int kBigIcon = 32;
+    const auto load = [instance, dpi](int pixels) {
+        const int size = MulDiv(pixels, dpi, kDefaultDpi);
+        return Icon(static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0)));
+    };
+    Icon small = load(kSmallIcon);
+    Icon big = load(kBigIcon);
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    smallIcon_ = std::move(small);
+    bigIcon_ = std::move(big);
+}
+
+void MainWindow::applyDpi(int dpi) {
+    dpi_ = dpi;
+    font_ = windowFont(dpi);
+    setIcons(dpi);
+    for (const auto& control : controls_) {
+        control->place(dpi, font_.get());
+    }
+    fitClientArea(clientWidth(), clientHeight());
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// Sizes the window for its frame at this DPI; where the frame keeps other metrics (a window the
+// system does not scale), the difference is taken up.
+void MainWindow::fitClientArea(int width, int height) {
+    constexpr int kAttempts = 2; // a frame that changes with the resize needs a second step
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        if (client.right == width && client.bottom == height) {
+            return;
+        }
+        RECT outer{};
+        GetWindowRect(hwnd_, &outer);
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void MainWindow::show(int showCommand) {
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+    HWND transcript = control("Text1_0");
+    SetFocus(transcript);
+    SendMessageW(transcript, EM_SETSEL, 0, 0);
+}
+
+HWND MainWindow::control(std::string_view name) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [name](const auto& c) { return c->look().name == name; });
+    return found != controls_.end() ? (*found)->hwnd() : nullptr;
+}
+
+NativeControl* MainWindow::controlOf(HWND window) const {
+    const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                    [window](const auto& c) { return c->hwnd() == window; });
+    return found != controls_.end() ? found->get() : nullptr;
+}
+
+NativeControl* MainWindow::controlWithId(WPARAM id) const {
+    const auto index = static_cast<std::size_t>(LOWORD(id)) - kFirstControlId;
+    return LOWORD(id) >= kFirstControlId && index < controls_.size() ? controls_[index].get()
+                                                                     : nullptr;
+}
+
+// Text on a background the design fixes is black, whatever the system's colours; the lists and
+// text boxes take both text and background from the system.
+LRESULT MainWindow::colour(HDC dc, HWND window) {
+    const NativeControl* control = controlOf(window);
+    if (control != nullptr && control->look().background) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, colorRef(*control->look().background));
+        return reinterpret_cast<LRESULT>(brushes_.of(*control->look().background));
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+void MainWindow::paintBackground(HDC dc) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, brushes_.of(form::kWindowLook.background));
+}
+
+// Like a dialog, the window gives the focus back to the control that had it.
+void MainWindow::keepFocus(WPARAM activation) {
+    if (LOWORD(activation) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
+            lastFocus_ = focus;
+        }
+    } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+        SetFocus(lastFocus_);
+    }
+}
+
+LRESULT CALLBACK MainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->handle(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (NativeControl* control = controlWithId(wParam)) {
+            control->command(HIWORD(wParam));
+        }
+        return 0;
+    case WM_DRAWITEM:
+        if (NativeControl* control = controlWithId(wParam)) {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            control->draw(
+                item,
+                brushes_.of(control->look().background.value_or(form::kWindowLook.background)),
+                font_.get());
+        }
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+        return colour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+        paintBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        applyDpi(HIWORD(wParam));
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_.get());
+    case WM_ACTIVATE:
+        keepFocus(wParam);
+        return 0;
+    case kEndProgram:
+        exitStatus_ = static_cast<int>(wParam);
+        DestroyWindow(hwnd_);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(exitStatus_);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+} // namespace morvatek::win32

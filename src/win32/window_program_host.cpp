@@ -1,0 +1,38 @@
+#include "window_program_host.h"
+
+#include "error_report.h"
+#include "main_window.h"
+#include "wide_text.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace morvatek::win32 {
+
+WindowProgramHost::WindowProgramHost(ErrorBox errorBox) : errorBox_(std::move(errorBox)) {}
+
+void WindowProgramHost::showErrorBox(HWND owner, const std::wstring& title,
+                                     const std::wstring& text) {
+    MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void WindowProgramHost::reportError(const RuntimeError& error) {
+    const ErrorReport report = describe(error);
+    std::wstring text;
+    for (const char16_t c : report.text) {
+        if (c == u'\n') {
+            text += L'\r';
+        }
+        text += static_cast<wchar_t>(c);
+    }
+    errorBox_(window_, wide(report.title), text);
+}
+
+void WindowProgramHost::endProgram(int exitStatus) {
+    exitStatus_ = exitStatus;
+    if (window_ != nullptr && IsWindow(window_) != FALSE) {
+        SendMessageW(window_, MainWindow::kEndProgram, static_cast<WPARAM>(exitStatus), 0);
+    }
+}
+
+} // namespace morvatek::win32

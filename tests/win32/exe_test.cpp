@@ -1,0 +1,164 @@
+// The built Morvatek.exe read back as Windows reads it: its version record, its icon and its
+// manifest, and the program started for real: it shows its window and ends with status 0 when
+// the window is closed. MORVATEK_EXE names the executable.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+std::wstring exePath() {
+    const wchar_t* path = _wgetenv(L"MORVATEK_EXE");
+    return path != nullptr ? path : L"";
+}
+
+class Module {
+public:
+    Module()
+        : handle_(LoadLibraryExW(exePath().c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    ~Module() {
+        if (handle_ != nullptr) {
+            FreeLibrary(handle_);
+        }
+    }
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+
+    HMODULE get() const { return handle_; }
+    std::string resource(LPCWSTR type, LPCWSTR name) const {
+        HRSRC found = FindResourceW(handle_, name, type);
+        if (found == nullptr) {
+            return {};
+        }
+        const auto* data = static_cast<const char*>(LockResource(LoadResource(handle_, found)));
+        return {data, SizeofResource(handle_, found)};
+    }
+
+private:
+    HMODULE handle_;
+};
+
+std::wstring versionString(const std::vector<char>& record, const wchar_t* field) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040204B0\\") + field;
+    if (VerQueryValueW(record.data(), path.c_str(), &value, &length) == FALSE || length == 0) {
+        return L"(missing)";
+    }
+    return static_cast<const wchar_t*>(value);
+}
+
+TEST(VersionRecord, FileAndProductVersion1000AndTheDesignedStrings) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exePath().c_str(), &ignored);
+    ASSERT_GT(size, 0U) << "no version record";
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoW(exePath().c_str(), 0, size, record.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000U);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
+    EXPECT_EQ(versionString(record, L"FileVersion"), L"1.00");
+    EXPECT_EQ(versionString(record, L"ProductVersion"), L"1.00");
+    EXPECT_EQ(versionString(record, L"InternalName"), L"Morvatek");
+    EXPECT_EQ(versionString(record, L"OriginalFilename"), L"Morvatek.exe");
+}
+
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colourCount; // 0 stands for 256
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST(Icon, OneImageOf32By32With256Colours) {
+    Module exe;
+    ASSERT_NE(exe.get(), nullptr);
+    const std::string group = exe.resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
+    ASSERT_EQ(group.size(), 6 + sizeof(IconGroupEntry));
+    const auto* header = reinterpret_cast<const WORD*>(group.data());
+    EXPECT_EQ(header[1], 1); // icons, not cursors
+    EXPECT_EQ(header[2], 1); // one image
+    const auto* entry = reinterpret_cast<const IconGroupEntry*>(group.data() + 6);
+    EXPECT_EQ(entry->width, 32);
+    EXPECT_EQ(entry->height, 32);
+    EXPECT_EQ(entry->colourCount, 0);
+    EXPECT_EQ(entry->bitCount, 8);
+    EXPECT_NE(LoadImageW(exe.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0), nullptr);
+}
+
+TEST(Manifest, CommonControls6PerMonitorDpiAndAsInvoker) {
+    Module exe;
+    const std::string manifest = exe.resource(MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));
+    for (const char* part : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
+                             "PerMonitorV2", "level=\"asInvoker\""}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
+HWND windowOfProcess(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (owner == s->processId && std::wstring(className) == L"Morvatek" &&
+                IsWindowVisible(window) != FALSE) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Started as Explorer would start it: the window appears with its caption, and closing it ends
+// the program with status 0.
+TEST(Program, ShowsItsWindowAndEndsWithStatusZeroWhenClosed) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + exePath() + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    WaitForInputIdle(process.hProcess, 10000);
+    HWND window = nullptr;
+    for (int attempt = 0; attempt < 200 && window == nullptr; ++attempt) {
+        window = windowOfProcess(process.dwProcessId);
+        if (window == nullptr) {
+            WaitForSingleObject(process.hProcess, 50);
+        }
+    }
+    ASSERT_NE(window, nullptr) << "no window";
+    wchar_t caption[128] = {};
+    GetWindowTextW(window, caption, 128);
+    EXPECT_EQ(std::wstring(caption),
+              L"www.morvatek.example Бройна система - директно преобразуване");
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD status = 99;
+    GetExitCodeProcess(process.hProcess, &status);
+    EXPECT_EQ(status, 0U);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+} // namespace

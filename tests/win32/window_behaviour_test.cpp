@@ -1,0 +1,180 @@
+// The pupil's clicks and keys as real messages on the Win32 controls, and what the window shows
+// in return.
+#include "open_window.h"
+
+#include <gtest/gtest.h>
+
+namespace morvatek::testing {
+namespace {
+
+std::vector<std::string> digitItems(const OpenWindow& open) {
+    std::vector<std::string> items;
+    HWND list = open.control("List1");
+    for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
+        wchar_t text[8] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items.push_back(utf8(text));
+    }
+    return items;
+}
+
+TEST(Road, Base8AndFourClicksGiveThirteen) {
+    OpenWindow open;
+    open.click("Option1_1");
+    EXPECT_TRUE(open.checked("Option1_1"));
+    EXPECT_EQ(digitItems(open), (std::vector<std::string>{"0", "1"}));
+    open.enterDigits("1011");
+    EXPECT_EQ(open.entry(), "1011");
+    open.click("Command1_0");
+    EXPECT_EQ(open.transcript(), "1 011\r\n"
+                                 "Числото е разделено на групи по: 3\r\n"
+                                 "\r\n"
+                                 "1 = 1\r\n"
+                                 "011 = 3\r\n"
+                                 "Въведеното число в 8-ична бройна система:\r\n"
+                                 "13");
+    EXPECT_FALSE(IsWindowEnabled(open.control("List1")));
+    EXPECT_TRUE(open.shownErrors().empty());
+}
+
+TEST(DigitClicks, ThirtyOneClicksLeaveThirtyDigits) {
+    OpenWindow open;
+    open.click("Option1_2");
+    for (int click = 0; click < 31; ++click) {
+        open.clickItem(1);
+    }
+    EXPECT_EQ(open.entry(), std::string(30, '1'));
+}
+
+TEST(DigitClicks, TheSelectedItemClickedAgainAndDoubleClickedEntersItEachTime) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.clickItem(1);
+    open.clickItem(1);
+    EXPECT_EQ(open.entry(), "11");
+    EXPECT_EQ(SendMessageW(open.control("List1"), LB_GETCURSEL, 0, 0), 1);
+    open.doubleClickItem(0);
+    EXPECT_EQ(open.entry(), "1100");
+}
+
+TEST(DigitClicks, ClickBesideTheItemsEntersNothing) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.clickAt("List1", {30, 40});
+    EXPECT_EQ(open.entry(), "");
+}
+
+TEST(DigitClicks, DisabledListAfterCalculatingTakesNoClicks) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.enterDigits("10");
+    open.click("Command1_0");
+    open.click("Option1_2");
+    EXPECT_EQ(digitItems(open), (std::vector<std::string>{"0", "1"}));
+    EXPECT_FALSE(IsWindowEnabled(open.control("List1")));
+    open.clickItem(1);
+    EXPECT_EQ(open.entry(), "");
+}
+
+TEST(Options, AnotherBaseEmptiesTheEntryAndMovesTheMark) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.enterDigits("110");
+    open.click("Option1_1");
+    EXPECT_EQ(open.entry(), "");
+    EXPECT_FALSE(open.checked("Option1_0"));
+    EXPECT_TRUE(open.checked("Option1_1"));
+}
+
+TEST(Options, TheWholeColouredBoxTakesTheClick) {
+    for (const POINT at : {POINT{118, 12}, POINT{119, 1}, POINT{1, 23}}) {
+        OpenWindow open;
+        open.clickAt("Option1_2", at);
+        EXPECT_TRUE(open.checked("Option1_2")) << at.x << "," << at.y;
+        EXPECT_EQ(open.model().SelectedOption, 2);
+    }
+}
+
+TEST(Options, BmClickChoosesAndAClickOnTheMarkedOneKeepsTheDigits) {
+    OpenWindow open;
+    SendMessageW(open.control("Option1_1"), BM_CLICK, 0, 0);
+    open.pump();
+    EXPECT_TRUE(open.checked("Option1_1"));
+    open.enterDigits("11");
+    open.click("Option1_1");
+    EXPECT_EQ(open.entry(), "11");
+}
+
+TEST(Clear, EmptiesTranscriptAndEntryAndUnmarksTheOptions) {
+    OpenWindow open;
+    open.click("Option1_2");
+    open.enterDigits("1");
+    open.click("Command1_0");
+    open.click("Command1_1");
+    EXPECT_EQ(open.transcript(), "");
+    EXPECT_EQ(open.entry(), "");
+    for (const char* option : {"Option1_0", "Option1_1", "Option1_2"}) {
+        EXPECT_FALSE(open.checked(option)) << option;
+    }
+    EXPECT_TRUE(digitItems(open).empty());
+    EXPECT_TRUE(IsWindowEnabled(open.control("List1")));
+}
+
+TEST(Buttons, EnterSpaceAndAQuickSecondClickPressThem) {
+    for (const UINT key : {UINT{VK_RETURN}, UINT{VK_SPACE}}) {
+        OpenWindow open;
+        open.click("Option1_2");
+        open.enterDigits("11");
+        SetFocus(open.control("Command1_1"));
+        open.press(key);
+        EXPECT_EQ(open.entry(), "") << key;
+        EXPECT_EQ(open.transcript(), "") << key;
+    }
+    OpenWindow open;
+    open.click("Option1_2");
+    open.enterDigits("1");
+    HWND calculate = open.control("Command1_0");
+    SendMessageW(calculate, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(calculate, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageW(calculate, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(calculate, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    open.pump();
+    EXPECT_TRUE(open.transcript().ends_with("16-ична бройна система:\r\n1"));
+}
+
+TEST(Transcript, CanBeSelectedAndCopiedButNotEdited) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.enterDigits("111");
+    open.click("Command1_0");
+    HWND transcript = open.control("Text1_0");
+    SendMessageW(transcript, EM_SETSEL, 0, -1);
+    SendMessageW(transcript, WM_COPY, 0, 0);
+    ASSERT_TRUE(OpenClipboard(open.hwnd()));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    const std::wstring copied(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(utf8(copied), open.transcript());
+    EXPECT_TRUE(open.transcript().ends_with("\r\n13"));
+    SendMessageW(transcript, WM_CUT, 0, 0);
+    SendMessageW(transcript, WM_CHAR, L'x', 0);
+    SendMessageW(transcript, WM_CLEAR, 0, 0);
+    EXPECT_TRUE(open.transcript().ends_with("\r\n13")) << "the pupil edited the transcript";
+}
+
+TEST(ErrorPath, RunTimeErrorIsShownOnceAndEndsTheProgramWithStatusOne) {
+    OpenWindow open;
+    open.click("Option1_1");
+    open.enterDigits("101");
+    open.model().SelectedOption = -1; // behind the window's back
+    open.click("Command1_0");
+    ASSERT_EQ(open.shownErrors().size(), 1U);
+    EXPECT_NE(open.shownErrors().front().find(L"Option1(-1)"), std::wstring::npos);
+    EXPECT_EQ(open.quitStatus(), 1);
+    EXPECT_FALSE(IsWindow(open.hwnd()));
+}
+
+} // namespace
+} // namespace morvatek::testing

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts or stops the Windows tests' private Wine session: an X server of its own (Xvfb), a
+# 64-bit Wine prefix inside the build folder, and a wineserver that stays up between the test
+# programs. Wine finds no Times New Roman on Linux, so the prefix maps it to the metric-compatible
+# Liberation Serif; the program itself relies on no such mapping.
+# usage: wine_session.sh start|stop SESSION_FOLDER
+set -euo pipefail
+action=$1
+session=$2
+export WINEPREFIX=$session/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+stop() {
+    wineserver -k 2>/dev/null || true
+    if [ -f "$session/xvfb.pid" ]; then
+        kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
+        rm -f "$session/xvfb.pid" "$session/display"
+    fi
+}
+
+start() {
+    stop
+    mkdir -p "$session"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" >/dev/null 2>&1 &
+    echo $! >"$session/xvfb.pid"
+    for _ in $(seq 200); do [ -s "$session/display" ] && break; sleep 0.05; done
+    [ -s "$session/display" ] || { echo "Xvfb did not start"; exit 1; }
+    export DISPLAY=:$(tr -d '\n' <"$session/display")
+    mkdir -p "$WINEPREFIX"
+    wineserver -p >/dev/null 2>&1 </dev/null
+    # Starts the prefix's services here, with no pipe of the caller's to inherit.
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot --init >/dev/null 2>&1 </dev/null
+    else
+        wineboot >/dev/null 2>&1 </dev/null
+    fi
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /d 'Liberation Serif' /f >/dev/null 2>&1 </dev/null
+    # Windows live on one virtual desktop, with frames Wine draws; without a window manager,
+    # Wine would wait for one at every window it hides.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
+        >/dev/null 2>&1 </dev/null
+    echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
+}
+
+case $action in
+start) start ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop SESSION_FOLDER" >&2; exit 2 ;;
+esac

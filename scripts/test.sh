@@ -2,11 +2,13 @@
 # Builds everything and runs every test of every front end:
 #  - Linux: the full build with the Qt window (offscreen, no display needed), then the
 #    toolkit-free layers again with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  - Windows: cross-built with MinGW-w64, the core's tests and the window's tests run under Wine
-#    on an X server and in a Wine prefix of their own (build-windows/wine-session).
+#  - Windows: cross-built with MinGW-w64; the core's tests and the window's tests run under Wine,
+#    on an X server and in a Wine prefix of their own (build-windows/wine-session);
+#  - Web: the core's tests compiled with Emscripten and run under Node.js, then the page in a
+#    headless Chromium that each test file starts and stops itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh linux windows
+scripts/install-deps.sh linux windows web
 jobs=$(nproc)
 
 echo "== Linux"
@@ -25,3 +27,8 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmak
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-windows -j "$jobs"
 (cd build-windows && ctest --output-on-failure -j "$jobs")
+
+echo "== Web, under Node.js and in headless Chromium"
+scripts/build-web.sh
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+(cd build-web && ctest --output-on-failure -j "$jobs")

@@ -1,0 +1,234 @@
+'use strict';
+// The page's side of the program: it shows each control as the model has it, following the
+// model's change notifications, and passes the pupil's clicks and keys to the model's own entry
+// points. No state of its own: every number and text comes from the core.
+(() => {
+  let windowElement = null;
+  let fitElement = null;
+  let core = null;
+  const names = [];
+
+  // Shrinks the whole window to fit a small screen, keeping its layout.
+  function fit() {
+    const width = windowElement.offsetWidth;
+    const height = windowElement.offsetHeight;
+    const scale = Math.min(1, innerWidth / width, innerHeight / height);
+    windowElement.style.transform = scale < 1 ? `scale(${scale})` : '';
+    fitElement.style.width = `${width * scale}px`;
+    fitElement.style.height = `${height * scale}px`;
+  }
+
+  function readText(pointer, length) {
+    return String.fromCharCode(...core.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
+  }
+
+  function controlNumber(element) {
+    return names.indexOf(element.id);
+  }
+
+  function showList(list, number) {
+    const count = core._mv_list_count(number);
+    const items = [];
+    for (let i = 0; i < count; ++i) {
+      items.push(readText(core._mv_list_item(number, i), core._mv_list_item_length(number, i)));
+    }
+    const shown = [...list.children].map((item) => item.textContent);
+    if (shown.join('\n') !== items.join('\n') || shown.length !== items.length) {
+      list.replaceChildren(...items.map((text, i) => {
+        const item = document.createElement('div');
+        item.setAttribute('role', 'option');
+        item.id = `${list.id}-item${i}`;
+        item.textContent = text;
+        return item;
+      }));
+    }
+    const selected = core._mv_list_index(number);
+    [...list.children].forEach((item, i) => item.setAttribute('aria-selected', String(i === selected)));
+    if (selected >= 0) {
+      list.setAttribute('aria-activedescendant', list.children[selected].id);
+    } else {
+      list.removeAttribute('aria-activedescendant');
+    }
+    const enabled = core._mv_list_enabled(number) === 1;
+    list.setAttribute('aria-disabled', String(!enabled));
+    list.tabIndex = enabled ? 0 : -1;
+    list.hidden = core._mv_list_visible(number) !== 1;
+  }
+
+  // One Tab stop for the group: the marked button, or the group's first in the tab order.
+  function showOptionMarks() {
+    const options = [...document.querySelectorAll('[role="radio"]')];
+    for (const option of options) {
+      option.setAttribute('aria-checked', String(core._mv_option_value(controlNumber(option)) === 1));
+    }
+    const marked = options.find((option) => option.getAttribute('aria-checked') === 'true');
+    for (const option of options) {
+      option.tabIndex = option === (marked || options[0]) ? 0 : -1;
+    }
+  }
+
+  function show(number) {
+    const element = document.getElementById(names[number]);
+    if (!element) {
+      return; // a control that lives in the model only
+    }
+    if (element.getAttribute('role') === 'listbox') {
+      showList(element, number);
+    } else if (element.getAttribute('role') === 'radio') {
+      showOptionMarks();
+    } else if ('value' in element) {
+      element.value = readText(core._mv_text(number), core._mv_text_length(number));
+    }
+  }
+
+  function itemOf(event) {
+    const item = event.target.closest('[role="option"]');
+    return item ? [...item.parentElement.children].indexOf(item) : -1;
+  }
+
+  function rowsPerPage(list) {
+    const row = list.firstElementChild ? list.firstElementChild.offsetHeight : 0;
+    return row > 0 ? Math.max(1, Math.floor(list.clientHeight / row)) : 1;
+  }
+
+  const listKeys = {
+    ArrowUp: (n) => core._mv_list_move_by(n, -1),
+    ArrowLeft: (n) => core._mv_list_move_by(n, -1),
+    ArrowDown: (n) => core._mv_list_move_by(n, 1),
+    ArrowRight: (n) => core._mv_list_move_by(n, 1),
+    PageUp: (n, list) => core._mv_list_move_by(n, -rowsPerPage(list)),
+    PageDown: (n, list) => core._mv_list_move_by(n, rowsPerPage(list)),
+    Home: (n) => core._mv_list_move_to_first(n),
+    End: (n) => core._mv_list_move_to_last(n),
+    ' ': (n) => core._mv_list_reenter(n),
+    Enter: (n) => core._mv_list_reenter(n),
+  };
+
+  function wireList(list) {
+    const number = controlNumber(list);
+    // Every click on an item is a click, the selected item and the second click of a double
+    // click included.
+    list.addEventListener('mousedown', (event) => {
+      event.preventDefault();
+      list.focus();
+    });
+    list.addEventListener('click', (event) => {
+      const item = itemOf(event);
+      if (item >= 0) {
+        core._mv_list_click(number, item);
+      }
+    });
+    list.addEventListener('keydown', (event) => {
+      if (event.altKey || event.ctrlKey || event.metaKey) {
+        return;
+      }
+      const action = listKeys[event.key];
+      if (action) {
+        action(number, list);
+      } else if (event.key.length === 1) {
+        core._mv_list_type(number, event.key.charCodeAt(0));
+      } else {
+        return;
+      }
+      event.preventDefault();
+    });
+  }
+
+  // The arrow keys move to the next button down or up the window and mark it; Space marks the
+  // focused one. The buttons never mark themselves: the model does.
+  function wireOptions(group) {
+    const options = [...group.querySelectorAll('[role="radio"]')]
+      .sort((a, b) => a.offsetTop - b.offsetTop);
+    for (const option of options) {
+      option.addEventListener('click', () => core._mv_option_select(controlNumber(option)));
+      option.addEventListener('keydown', (event) => {
+        const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
+        if (event.key === ' ') {
+          core._mv_option_select(controlNumber(option));
+        } else if (step) {
+          const next = options[(options.indexOf(option) + step + options.length) % options.length];
+          next.focus();
+          core._mv_option_select(controlNumber(next));
+        } else {
+          return;
+        }
+        event.preventDefault();
+      });
+    }
+  }
+
+  function showRunTimeError(title, text) {
+    const box = document.createElement('div');
+    box.className = 'error-box';
+    box.setAttribute('role', 'alertdialog');
+    box.setAttribute('aria-modal', 'true');
+    box.setAttribute('aria-labelledby', 'error-title');
+    box.setAttribute('aria-describedby', 'error-text');
+    const content = document.createElement('div');
+    const heading = document.createElement('h2');
+    heading.id = 'error-title';
+    heading.textContent = title;
+    const message = document.createElement('p');
+    message.id = 'error-text';
+    message.textContent = text;
+    content.append(heading, message);
+    box.append(content);
+    document.body.append(box);
+  }
+
+  // As the program would end: the window takes no further events.
+  function endProgram() {
+    windowElement.inert = true;
+    document.documentElement.dataset.ended = 'true';
+  }
+
+  function start(module) {
+    core = module;
+    windowElement = document.querySelector('.window');
+    fitElement = document.querySelector('.fit');
+    addEventListener('resize', fit);
+    fit();
+    for (let i = 0; i < core._mv_control_count(); ++i) {
+      names.push(asciiAt(core._mv_control_name(i)));
+    }
+    for (const list of document.querySelectorAll('[role="listbox"]')) {
+      wireList(list);
+    }
+    wireOptions(document.querySelector('[role="radiogroup"]'));
+    for (const button of document.querySelectorAll('button')) {
+      button.addEventListener('click', () => core._mv_press(controlNumber(button)));
+    }
+    if (core._mv_start() === 0) {
+      names.forEach((name, number) => show(number));
+    }
+    if (core._mv_test_forget_base) {
+      window.morvatekTestHooks = { forgetBase: () => core._mv_test_forget_base() };
+    }
+    requestAnimationFrame(() => {
+      document.documentElement.dataset.ready = 'true';
+      performance.mark('morvatek-interactive');
+    });
+  }
+
+  function asciiAt(pointer) {
+    let text = '';
+    for (let at = pointer; core.HEAPU8[at] !== 0; ++at) {
+      text += String.fromCharCode(core.HEAPU8[at]);
+    }
+    return text;
+  }
+
+  // The core is small enough to compile at once, so the window takes the pupil's actions in the
+  // frame that first shows it; where compiling waits, a promise comes back instead.
+  const made = createMorvatek({
+    onControlChanged: (number) => core && names.length && show(number),
+    onRunTimeError: showRunTimeError,
+    onProgramEnd: endProgram,
+    readText,
+  });
+  if (typeof made.then === 'function') {
+    made.then(start);
+  } else {
+    start(made);
+  }
+})();

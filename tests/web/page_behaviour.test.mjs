@@ -1,0 +1,145 @@
+// The pupil's real mouse clicks at the designed places, and what the page shows in return.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import {
+  click, clickItem, enterDigits, entry, openPage, startBrowser, testPagePath, transcript,
+} from './browser.mjs';
+
+let browser;
+let stop;
+before(async () => ({ browser, stop } = await startBrowser()));
+after(async () => stop());
+
+const checked = (page) =>
+  page.$$eval('[role="radio"]', (all) => Object.fromEntries(all.map((e) => [e.id, e.getAttribute('aria-checked')])));
+const digitItems = (page) => page.$$eval('#List1 [role="option"]', (all) => all.map((e) => e.textContent));
+
+test('the road of one conversion: base 8, the digits 1 0 1 1, "Изчисли"', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_1');
+  assert.equal((await checked(page)).Option1_1, 'true');
+  assert.deepEqual(await digitItems(page), ['0', '1']);
+  await enterDigits(page, '1011');
+  assert.equal(await entry(page), '1011');
+  await click(page, '#Command1_0');
+  assert.equal(await transcript(page), '1 011\n'
+    + 'Числото е разделено на групи по: 3\n'
+    + '\n'
+    + '1 = 1\n'
+    + '011 = 3\n'
+    + 'Въведеното число в 8-ична бройна система:\n'
+    + '13');
+  assert.equal(await page.$eval('#List1', (e) => e.getAttribute('aria-disabled')), 'true');
+});
+
+test('thirty-one clicks on "1" leave thirty digits', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_2');
+  for (let i = 0; i < 31; ++i) {
+    await clickItem(page, 1);
+  }
+  assert.equal(await entry(page), '1'.repeat(30));
+});
+
+test('the selected item clicked again, and double-clicked, enters its digit each time', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_0');
+  await clickItem(page, 1);
+  await clickItem(page, 1);
+  assert.equal(await entry(page), '11');
+  const item = await (await page.$('#List1-item0')).boundingBox();
+  await page.mouse.click(item.x + 5, item.y + 5, { count: 2 });
+  assert.equal(await entry(page), '1100');
+});
+
+test('after "Изчисли" another base refills the digit list, which takes no clicks', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_0');
+  await enterDigits(page, '10');
+  await click(page, '#Command1_0');
+  await click(page, '#Option1_2');
+  assert.deepEqual(await digitItems(page), ['0', '1']);
+  assert.equal(await page.$eval('#List1', (e) => [e.getAttribute('aria-disabled'), e.tabIndex].join()), 'true,-1');
+  await clickItem(page, 1);
+  assert.equal(await entry(page), '');
+});
+
+test('another base empties the entry and moves the mark', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_0');
+  await enterDigits(page, '110');
+  await click(page, '#Option1_1');
+  assert.equal(await entry(page), '');
+  assert.deepEqual(await checked(page), { Option1_1: 'true', Option1_0: 'false', Option1_2: 'false' });
+});
+
+test('the whole coloured box of an option button takes the click', async () => {
+  for (const offset of [{ x: 118, y: 12 }, { x: 120, y: 1 }, { x: 1, y: 24 }]) {
+    const { page } = await openPage(browser);
+    await click(page, '#Option1_2', offset);
+    assert.equal((await checked(page)).Option1_2, 'true', JSON.stringify(offset));
+  }
+});
+
+test('"Изчисти" empties the transcript and the entry, unmarks the options, enables the list', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_2');
+  await enterDigits(page, '1');
+  await click(page, '#Command1_0');
+  await click(page, '#Command1_1');
+  assert.equal(await transcript(page), '');
+  assert.equal(await entry(page), '');
+  assert.deepEqual(Object.values(await checked(page)), ['false', 'false', 'false']);
+  assert.deepEqual(await digitItems(page), []);
+  assert.equal(await page.$eval('#List1', (e) => e.getAttribute('aria-disabled')), 'false');
+});
+
+test('the transcript can be selected and copied but not edited', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_0');
+  await enterDigits(page, '111');
+  await click(page, '#Command1_0');
+  await page.focus('#Text1_0');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('a');
+  await page.keyboard.up('Control');
+  const selected = await page.$eval('#Text1_0', (e) => e.value.slice(e.selectionStart, e.selectionEnd));
+  assert.equal(selected, await transcript(page));
+  const copied = await page.evaluate(() => {
+    let text = '';
+    document.addEventListener('copy', (event) => {
+      text = document.activeElement.value.slice(document.activeElement.selectionStart,
+        document.activeElement.selectionEnd);
+      event.preventDefault();
+    }, { once: true });
+    document.execCommand('copy');
+    return text;
+  });
+  assert.ok(copied.endsWith('\n13'), copied);
+  await page.keyboard.type('x');
+  await page.keyboard.press('Delete');
+  assert.ok((await transcript(page)).endsWith('\n13'), 'the pupil edited the transcript');
+});
+
+test('a run-time error is shown in a box naming it, and the page takes no further events', async () => {
+  const { page } = await openPage(browser, { path: testPagePath });
+  await click(page, '#Option1_1');
+  await enterDigits(page, '101');
+  await page.evaluate(() => window.morvatekTestHooks.forgetBase());
+  await click(page, '#Command1_0');
+  const box = await page.$('[role="alertdialog"]');
+  assert.ok(box, 'no error box');
+  const text = await box.evaluate((e) => e.textContent);
+  assert.match(text, /Option1\(-1\)/);
+  assert.match(text, /Програмата ще бъде затворена/);
+  const before = await transcript(page);
+  await page.$eval('#Command1_1', (e) => e.click());
+  await page.$eval('#Option1_0', (e) => e.click());
+  assert.equal(await transcript(page), before);
+  assert.equal(await page.$eval('.window', (e) => e.inert), true);
+});
+
+test('the page for pupils has no test entry point', async () => {
+  const { page } = await openPage(browser);
+  assert.equal(await page.evaluate(() => typeof window.morvatekTestHooks), 'undefined');
+});

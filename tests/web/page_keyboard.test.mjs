@@ -1,0 +1,74 @@
+// A pupil with only a keyboard: Tab, the arrow keys, Space, Enter and the digit keys.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { entry, focusId, openPage, startBrowser, transcript } from './browser.mjs';
+
+let browser;
+let stop;
+before(async () => ({ browser, stop } = await startBrowser()));
+after(async () => stop());
+
+async function press(page, keys) {
+  for (const key of keys) {
+    await page.keyboard.press(key);
+  }
+}
+
+test('Tab visits the controls in the designed order', async () => {
+  const { page } = await openPage(browser);
+  const visited = [];
+  for (let step = 0; step < 6; ++step) {
+    visited.push(await focusId(page));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(visited, ['Text1_0', 'Option1_1', 'List1', 'Command1_0', 'Command1_1', 'Text2']);
+});
+
+// From the transcript: Tab to the option group ("8-ична" first), choose, Tab to the digits,
+// enter them, Tab to "Изчисли" and press it.
+const conversions = [
+  { name: '1011 in base 8 by arrows and Space', base: ['Space'], digits: ['End', 'ArrowUp', 'ArrowDown', 'Space'],
+    press: 'Enter', entry: '1011', last: '8-ична бройна система:\n13' },
+  { name: '1111 in base 8 by End, Space and Enter', base: ['Space'], digits: ['End', 'Space', 'Enter', 'Space'],
+    press: 'Space', entry: '1111', last: '8-ична бройна система:\n17' },
+  { name: '1011 in base 16 by typing', base: ['ArrowDown'], digits: ['1', '0', '1', '1'],
+    press: 'Enter', entry: '1011', last: '16-ична бройна система:\nB' },
+  { name: '1111 in base 16 by typing', base: ['ArrowDown'], digits: ['1', '1', '1', '1'],
+    press: 'NumpadEnter', entry: '1111', last: '16-ична бройна система:\nF' },
+  { name: '10 in base 4', base: ['ArrowUp'], digits: ['1', '0'], press: 'Enter', entry: '10',
+    last: '4-ична бройна система:\n2' },
+];
+
+for (const conversion of conversions) {
+  test(`a whole conversion without the mouse: ${conversion.name}`, async () => {
+    const { page } = await openPage(browser);
+    await press(page, ['Tab', ...conversion.base, 'Tab']);
+    assert.equal(await focusId(page), 'List1');
+    await press(page, conversion.digits);
+    assert.equal(await entry(page), conversion.entry);
+    await page.keyboard.press('Tab');
+    assert.equal(await focusId(page), 'Command1_0');
+    await page.keyboard.press(conversion.press);
+    assert.ok((await transcript(page)).endsWith(conversion.last), await transcript(page));
+  });
+}
+
+test('the first key on a freshly filled list', async () => {
+  for (const [key, expected] of [['End', '1'], ['PageDown', '1'], ['Home', '0'], ['ArrowDown', '0'],
+    ['ArrowUp', '0'], ['Space', ''], ['a', '']]) {
+    const { page } = await openPage(browser);
+    await page.click('#Option1_0');
+    await page.focus('#List1');
+    await page.keyboard.press(key);
+    assert.equal(await entry(page), expected, key);
+  }
+});
+
+test('tabbing through the digit list enters nothing', async () => {
+  const { page } = await openPage(browser);
+  await page.click('#Option1_1');
+  await page.focus('#Option1_1');
+  await press(page, ['Tab', 'Tab']);
+  assert.equal(await focusId(page), 'Command1_0');
+  assert.equal(await entry(page), '');
+});

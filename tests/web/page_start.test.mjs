@@ -1,0 +1,141 @@
+// The page as it opens: what the pupil sees, every element's box and colour against the design,
+// what a screen reader is told, the fit on a small screen, and that it asks nothing of any host.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { boxOf, focusId, openPage, startBrowser } from './browser.mjs';
+
+// The design's rectangles in twips (left, top, width, height); the option buttons sit in Frame1.
+const designed = {
+  Label1_0: [360, 0, 6495, 375],
+  Label1_1: [360, 480, 1815, 375],
+  Frame1: [120, 840, 2295, 1335],
+  Option1_0: [120 + 240, 840 + 120, 1815, 375],
+  Option1_1: [120 + 240, 840 + 480, 1815, 375],
+  Option1_2: [120 + 240, 840 + 840, 1815, 375],
+  Label1_2: [2640, 840, 975, 375],
+  List1: [2640, 1200, 975, 630],
+  Label1_3: [3720, 1080, 2895, 375],
+  Text2: [3720, 1440, 2895, 405],
+  Command1_0: [4920, 600, 1695, 375],
+  Command1_1: [2640, 2040, 1695, 375],
+  Text1_0: [240, 2640, 6735, 2055],
+};
+
+const taskStatementStart = 'Да се състави проект реализиращ вътрешнопредметна връзка по Информатика.\n';
+const taskStatementEnd = 'Последният ред на текстовото поле да съдържа числото в новата бройна система.\n';
+
+let browser;
+let stop;
+before(async () => ({ browser, stop } = await startBrowser()));
+after(async () => stop());
+
+describe('start', () => {
+  test('no base, an empty entry and digit list, the task statement at the top with the focus', async () => {
+    const { page, errors } = await openPage(browser);
+    assert.equal(await page.title(), 'www.morvatek.example Бройна система - директно преобразуване');
+    assert.equal(await page.$eval('html', (e) => e.lang), 'bg');
+    const checked = await page.$$eval('[role="radio"]', (all) => all.map((e) => e.getAttribute('aria-checked')));
+    assert.deepEqual(checked, ['false', 'false', 'false']);
+    assert.equal(await page.$eval('#List1', (e) => e.children.length), 0);
+    assert.equal(await page.$eval('#Text2', (e) => e.value), '');
+    const transcript = await page.$eval('#Text1_0', (e) => [e.value, e.scrollTop, e.readOnly]);
+    assert.ok(transcript[0].startsWith(taskStatementStart) && transcript[0].endsWith(taskStatementEnd));
+    assert.equal(transcript[0].length, 913 - 9, 'nine CR LF line breaks are nine line feeds here');
+    assert.deepEqual(transcript.slice(1), [0, true]);
+    assert.equal(await focusId(page), 'Text1_0');
+    for (const hidden of ['List2_0', 'List2_1', 'List2_2', 'List2_3', 'Text1_1']) {
+      assert.equal(await page.$(`#${hidden}`), null, `${hidden} is on the page`);
+    }
+    assert.deepEqual(errors, []);
+  });
+
+  test('opened from disk it asks no host for anything', async () => {
+    const { requests } = await openPage(browser);
+    const elsewhere = requests.filter((url) => !url.startsWith('data:') && !url.endsWith('/morvatek.html'));
+    assert.deepEqual(elsewhere, []);
+  });
+});
+
+describe('look', () => {
+  test('every element in its designed box, 15 twips to the CSS pixel', async () => {
+    const { page } = await openPage(browser);
+    const window = await boxOf(page, 'Morvatek');
+    assert.deepEqual([window.width, window.height], [7155 / 15, 4770 / 15]);
+    for (const [id, [left, top, width, height]] of Object.entries(designed)) {
+      const box = await boxOf(page, id);
+      assert.deepEqual([box.x - window.x, box.y - window.y, box.width, box.height],
+        [left / 15, top / 15, width / 15, height / 15], id);
+    }
+  });
+
+  for (const colorScheme of ['light', 'dark']) {
+    test(`designed colours with black text, system colours elsewhere (${colorScheme} scheme)`, async () => {
+      const { page } = await openPage(browser, { colorScheme });
+      const style = (id) => page.$eval(`#${id}`, (e) => {
+        const s = getComputedStyle(e);
+        return [s.backgroundColor, s.color];
+      });
+      const black = 'rgb(0, 0, 0)';
+      assert.deepEqual(await style('Morvatek'), ['rgb(192, 192, 255)', black]);
+      for (const id of ['Label1_0', 'Label1_1', 'Label1_2', 'Label1_3']) {
+        assert.deepEqual(await style(id), ['rgb(255, 192, 128)', black], id);
+      }
+      for (const id of ['Option1_0', 'Option1_1', 'Option1_2']) {
+        assert.deepEqual(await style(id), ['rgb(192, 255, 192)', black], id);
+      }
+      assert.deepEqual(await style('Command1_0'), ['rgb(128, 255, 128)', black]);
+      assert.deepEqual(await style('Command1_1'), ['rgb(255, 128, 128)', black]);
+      const [field, fieldText] = await style('Text1_0');
+      const dark = colorScheme === 'dark';
+      assert.equal(field === 'rgb(255, 255, 255)', !dark, `transcript background ${field}`);
+      assert.notEqual(field, fieldText);
+      assert.deepEqual(await style('List1'), [field, fieldText]);
+      assert.deepEqual(await style('Text2'), [field, fieldText]);
+    });
+  }
+
+  test('Times New Roman 12 pt, or its metric twin', async () => {
+    const { page } = await openPage(browser);
+    const font = await page.$eval('#Label1_0', (e) => [getComputedStyle(e).fontFamily, getComputedStyle(e).fontSize]);
+    assert.deepEqual(font, ['"Times New Roman", "Liberation Serif", serif', '16px']);
+  });
+
+  test('on a 360 pixel wide screen the whole window shrinks to fit, layout kept', async () => {
+    const { page } = await openPage(browser, { viewport: { width: 360, height: 640, deviceScaleFactor: 3 } });
+    const window = await boxOf(page, 'Morvatek');
+    const scale = 360 / 477;
+    assert.ok(Math.abs(window.width - 360) < 0.5, `window ${window.width} wide`);
+    assert.ok(Math.abs(window.height - 318 * scale) < 0.5);
+    const calculate = await boxOf(page, 'Command1_0');
+    assert.ok(Math.abs(calculate.x - window.x - 328 * scale) < 0.5);
+    assert.ok(Math.abs(calculate.width - 113 * scale) < 0.5);
+    const scrolls = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
+    assert.ok(scrolls[0] <= scrolls[1], 'the page scrolls sideways');
+  });
+});
+
+describe('accessibility', () => {
+  test('roles and names a screen reader reads out', async () => {
+    const { page } = await openPage(browser);
+    const tree = await page.accessibility.snapshot({ interestingOnly: false });
+    const found = [];
+    const walk = (node) => {
+      if (['radiogroup', 'radio', 'listbox', 'textbox', 'button'].includes(node.role)) {
+        found.push(`${node.role}: ${node.name}`);
+      }
+      (node.children ?? []).forEach(walk);
+    };
+    walk(tree);
+    assert.deepEqual(found.sort(), [
+      'button: Изчисли',
+      'button: Изчисти',
+      'radio: 16-ична',
+      'radio: 4-ична',
+      'radio: 8-ична',
+      'radiogroup: Бройна система',
+      'textbox: Въведено двоично число',
+      'textbox: Ход на преобразуването',
+      'listbox: Цифри',
+    ].sort());
+  });
+});

@@ -19,6 +19,10 @@ windows=(
 web=(
     cmake ninja-build googletest emscripten nodejs chromium fonts-liberation
 )
+# Some machines have a Node.js that brings its own npm; Debian's comes in a package of its own.
+if ! command -v npm >/dev/null; then
+    web+=(npm)
+fi
 
 packages=()
 for argument in "$@"; do

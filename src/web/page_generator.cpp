@@ -126,30 +126,39 @@ std::string labelledBy(const ControlLook& look) {
     return look.labelledBy.empty() ? "" : attribute("aria-labelledby", look.labelledBy);
 }
 
+// The option button that holds the group's Tab stop while none is chosen.
+bool firstOptionInTabOrder(const ControlLook& look) {
+    for (const ControlLook* other : morvatek::form::controlsInTabOrder()) {
+        if (other->kind == ControlKind::OptionButton) {
+            return other == &look;
+        }
+    }
+    return false;
+}
+
 std::string element(const ControlLook& look) {
     const std::string id = attribute("id", look.name);
     const std::string caption = escaped(captionOf(look));
     switch (look.kind) {
     case ControlKind::Label:
-        return "<span class=\"label\"" + id + ">" + caption + "</span>";
-    case ControlKind::OptionButton: {
-        const bool first = look.name == "Option1_1"; // the group's first place in the tab order
-        return "<div role=\"radio\" class=\"option\"" + id + " aria-checked=\"false\"" +
-               attribute("tabindex", first ? "0" : "-1") +
-               "><span class=\"mark\" aria-hidden=\"true\"></span>" + caption + "</div>";
-    }
+        return R"(<span class="label")" + id + ">" + caption + "</span>";
+    case ControlKind::OptionButton:
+        return R"(<div role="radio" class="option")" + id + R"( aria-checked="false")" +
+               attribute("tabindex", firstOptionInTabOrder(look) ? "0" : "-1") +
+               R"(><span class="mark" aria-hidden="true"></span>)" + caption + "</div>";
     case ControlKind::ListBox:
-        return "<div role=\"listbox\" class=\"list\"" + id + labelledBy(look) +
-               " tabindex=\"0\"></div>";
+        return R"(<div role="listbox" class="list")" + id + labelledBy(look) +
+               R"( tabindex="0"></div>)";
     case ControlKind::TextBox:
-        return "<input type=\"text\" class=\"entry\" readonly" + id + labelledBy(look) +
-               " autocomplete=\"off\" spellcheck=\"false\">";
+        return R"(<input type="text" class="entry" readonly)" + id + labelledBy(look) +
+               R"( autocomplete="off" spellcheck="false">)";
     case ControlKind::MultiLineTextBox:
-        return "<textarea class=\"transcript\" readonly autofocus" + id +
+        return R"(<textarea class="transcript" readonly autofocus)" + id +
                attribute("aria-label", escaped(morvatek::design::kTranscriptName)) +
-               " spellcheck=\"false\">" + escaped(morvatek::design::kTaskStatement) + "</textarea>";
+               R"( spellcheck="false">)" + escaped(morvatek::design::kTaskStatement) +
+               "</textarea>";
     case ControlKind::CommandButton:
-        return "<button type=\"button\" class=\"button\"" + id + ">" + caption + "</button>";
+        return R"(<button type="button" class="button")" + id + ">" + caption + "</button>";
     case ControlKind::Frame:
         break;
     }

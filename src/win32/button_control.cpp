@@ -30,7 +30,7 @@ void ButtonControl::draw(const DRAWITEMSTRUCT& item, HBRUSH background, HFONT fo
     if (pressed) {
         OffsetRect(&text, 1, 1);
     }
-    const HGDIOBJ previousFont = SelectObject(dc, font);
+    HGDIOBJ previousFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const std::wstring caption = wide(model_.caption());

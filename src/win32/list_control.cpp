@@ -76,7 +76,9 @@ long ListControl::rowsPerPage() const {
     RECT client{};
     GetClientRect(hwnd(), &client);
     const auto rowHeight = SendMessageW(hwnd(), LB_GETITEMHEIGHT, 0, 0);
-    return rowHeight > 0 ? std::max<long>(1, (client.bottom - client.top) / rowHeight) : 1;
+    return rowHeight > 0
+               ? std::max<long>(1, (client.bottom - client.top) / static_cast<long>(rowHeight))
+               : 1;
 }
 
 void ListControl::pressKey(WPARAM key) {

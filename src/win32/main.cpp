@@ -6,9 +6,10 @@
 #include <commctrl.h>
 #include <windows.h>
 
-// The program takes no command-line arguments.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+// The program takes no command-line arguments. Windows declares the entry point with other
+// parameter names.
+int WINAPI wWinMain( // NOLINT(readability-inconsistent-declaration-parameter-name)
+    HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int showCommand) {
     INITCOMMONCONTROLSEX commonControls{sizeof(commonControls), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
 

@@ -144,7 +144,7 @@ void MainWindow::keepOneOptionTabStop() {
 
 // The icon at the sizes the title bar and the taskbar show at this DPI.
 void MainWindow::setIcons(int dpi) {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    auto* const instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     constexpr int kSmallIcon = 16; // pixels at 96 DPI
     constexpr int kBigIcon = 32;
     const auto load = [instance, dpi](int pixels) {

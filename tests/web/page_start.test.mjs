@@ -2,7 +2,9 @@
 // what a screen reader is told, the fit on a small screen, and that it asks nothing of any host.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
-import { boxOf, focusId, openPage, startBrowser } from './browser.mjs';
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { boxOf, click, enterDigits, focusId, openPage, pagePath, startBrowser, transcript } from './browser.mjs';
 
 // The design's rectangles in twips (left, top, width, height); the option buttons sit in Frame1.
 const designed = {
@@ -53,6 +55,38 @@ describe('start', () => {
     const { requests } = await openPage(browser);
     const elsewhere = requests.filter((url) => !url.startsWith('data:') && !url.endsWith('/morvatek.html'));
     assert.deepEqual(elsewhere, []);
+  });
+});
+
+describe('from a web server', () => {
+  test('served as a plain file it works the same and asks nothing of any other host', async () => {
+    const html = readFileSync(pagePath);
+    const server = createServer((request, response) => {
+      if (request.url === '/morvatek.html') {
+        response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
+        response.end(html);
+      } else {
+        response.writeHead(404);
+        response.end();
+      }
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    try {
+      const origin = `http://127.0.0.1:${server.address().port}`;
+      const page = await browser.newPage();
+      const requests = [];
+      page.on('request', (request) => requests.push(request.url()));
+      await page.goto(`${origin}/morvatek.html`);
+      await page.waitForSelector('html[data-ready]');
+      await click(page, '#Option1_2');
+      await enterDigits(page, '1010');
+      await click(page, '#Command1_0');
+      assert.ok((await transcript(page)).endsWith('16-ична бройна система:\nA'));
+      const elsewhere = requests.filter((url) => !url.startsWith('data:') && !url.startsWith(origin));
+      assert.deepEqual(elsewhere, []);
+    } finally {
+      server.close();
+    }
   });
 });
 

@@ -9,12 +9,27 @@ action=$1
 session=$2
 export WINEPREFIX=$session/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Wine's helpers outlive the command that starts them and would hold on to the caller's output.
+quietly() { "$@" >/dev/null 2>&1 </dev/null; }
+
 stop() {
     wineserver -k 2>/dev/null || true
     if [ -f "$session/xvfb.pid" ]; then
         kill "$(cat "$session/xvfb.pid")" 2>/dev/null || true
         rm -f "$session/xvfb.pid" "$session/display"
     fi
+}
+
+# Windows live on one virtual desktop, with frames Wine draws; without a window manager, Wine
+# would wait for one at every window it hides.
+configure_prefix() {
+    quietly wineboot --init
+    quietly wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /d 'Liberation Serif' /f
+    quietly wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    quietly wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
 }
 
 start() {
@@ -25,21 +40,11 @@ start() {
     for _ in $(seq 200); do [ -s "$session/display" ] && break; sleep 0.05; done
     [ -s "$session/display" ] || { echo "Xvfb did not start"; exit 1; }
     export DISPLAY=:$(tr -d '\n' <"$session/display")
-    mkdir -p "$WINEPREFIX"
-    wineserver -p >/dev/null 2>&1 </dev/null
-    # Starts the prefix's services here, with no pipe of the caller's to inherit.
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot --init >/dev/null 2>&1 </dev/null
-    else
-        wineboot >/dev/null 2>&1 </dev/null
+        configure_prefix
     fi
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-        /d 'Liberation Serif' /f >/dev/null 2>&1 </dev/null
-    # Windows live on one virtual desktop, with frames Wine draws; without a window manager,
-    # Wine would wait for one at every window it hides.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f \
-        >/dev/null 2>&1 </dev/null
+    quietly wineserver -p
+    quietly wineboot
     echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
 }
 

@@ -63,7 +63,7 @@ struct WindowLook {
 inline constexpr WindowLook kWindowLook{"Morvatek",        7155, 4770, {192, 192, 255},
                                         "Times New Roman", 12,   400,  204};
 
-// Every control, in the order they are created (the labels before the controls they name).
+// Every control of the window, each once.
 std::span<const ControlLook> controlLooks();
 
 // The look of the control with that name; there is one for every control of the window.

@@ -4,6 +4,7 @@
 #include "control_looks.h"
 #include "error_report.h"
 #include "morvatek.h"
+#include "named_controls.h"
 #include "program.h"
 #include "program_host.h"
 
@@ -48,10 +49,6 @@ Morvatek& window() {
     return session()->program.window();
 }
 
-int indexOf(std::string_view name) {
-    return name.back() - '0';
-}
-
 std::string_view nameOf(int control) {
     const auto looks = form::controlLooks();
     return control >= 0 && static_cast<std::size_t>(control) < looks.size()
@@ -61,29 +58,16 @@ std::string_view nameOf(int control) {
 
 // The model's controls by the page's numbers; null where the kind does not match.
 ListBox* listBox(int control) {
-    const std::string_view name = nameOf(control);
-    if (name == "List1") {
-        return &window().List1;
-    }
-    return name.starts_with("List2") ? &window().List2(indexOf(name)) : nullptr;
+    return listBoxNamed(window(), nameOf(control));
 }
-
 TextBox* textBox(int control) {
-    const std::string_view name = nameOf(control);
-    if (name == "Text2") {
-        return &window().Text2;
-    }
-    return name.starts_with("Text1") ? &window().Text1(indexOf(name)) : nullptr;
+    return textBoxNamed(window(), nameOf(control));
 }
-
 OptionButton* optionButton(int control) {
-    const std::string_view name = nameOf(control);
-    return name.starts_with("Option1") ? &window().Option1(indexOf(name)) : nullptr;
+    return optionButtonNamed(window(), nameOf(control));
 }
-
 CommandButton* commandButton(int control) {
-    const std::string_view name = nameOf(control);
-    return name.starts_with("Command1") ? &window().Command1(indexOf(name)) : nullptr;
+    return commandButtonNamed(window(), nameOf(control));
 }
 
 void subscribeAll() {

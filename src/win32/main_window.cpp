@@ -6,6 +6,7 @@
 #include "edit_control.h"
 #include "list_control.h"
 #include "morvatek.h"
+#include "named_controls.h"
 #include "option_control.h"
 #include "static_controls.h"
 #include "twips.h"
@@ -81,33 +82,32 @@ void MainWindow::createControls(Morvatek& model) {
     bool afterOption = false;
     for (const form::ControlLook* look : form::controlsInTabOrder()) {
         const std::string_view name = look->name;
-        const auto index = [name] { return name.back() - '0'; };
         std::unique_ptr<NativeControl> control;
         switch (look->kind) {
         case form::ControlKind::Label:
-            control =
-                std::make_unique<LabelControl>(*look, hwnd_, id, model.Label1(index()).caption());
+            control = std::make_unique<LabelControl>(*look, hwnd_, id,
+                                                     labelNamed(model, name)->caption());
             break;
         case form::ControlKind::Frame:
             control = std::make_unique<FrameControl>(*look, hwnd_, id);
             break;
         case form::ControlKind::OptionButton: {
-            auto option = std::make_unique<OptionControl>(*look, hwnd_, id, model.Option1(index()));
+            auto option =
+                std::make_unique<OptionControl>(*look, hwnd_, id, *optionButtonNamed(model, name));
             options_.push_back(option.get());
             control = std::move(option);
             break;
         }
         case form::ControlKind::ListBox:
-            control = std::make_unique<ListControl>(
-                *look, hwnd_, id, name == "List1" ? model.List1 : model.List2(index()));
+            control = std::make_unique<ListControl>(*look, hwnd_, id, *listBoxNamed(model, name));
             break;
         case form::ControlKind::TextBox:
         case form::ControlKind::MultiLineTextBox:
-            control = std::make_unique<EditControl>(
-                *look, hwnd_, id, name == "Text2" ? model.Text2 : model.Text1(index()));
+            control = std::make_unique<EditControl>(*look, hwnd_, id, *textBoxNamed(model, name));
             break;
         case form::ControlKind::CommandButton:
-            control = std::make_unique<ButtonControl>(*look, hwnd_, id, model.Command1(index()));
+            control =
+                std::make_unique<ButtonControl>(*look, hwnd_, id, *commandButtonNamed(model, name));
             break;
         }
         // The option buttons form one group for the arrow keys; every other control is a group

@@ -4,7 +4,6 @@
 #include "main_window.h"
 #include "wide_text.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace morvatek::win32 {

@@ -11,7 +11,10 @@ public:
     const Text& caption() const { return caption_; }
 
     // The pupil presses the button.
-    void pupilPresses() const { raiseClick(); }
+    void pupilPresses() const {
+        const auto action = pupilAction();
+        raiseClick();
+    }
 
 private:
     Text caption_;

@@ -39,6 +39,7 @@ void ListBox::setVisible(bool visible) {
 }
 
 void ListBox::pupilSelects(long index) {
+    const auto action = pupilAction();
     if (!enabled_ || !visible_ || index < 0 || index >= listCount()) {
         return;
     }

@@ -16,7 +16,24 @@ Text text(std::u16string_view source) {
     return Text(source);
 }
 
+template <typename Array> void queueChanges(Array& controls, ChangeQueue& queue) {
+    for (auto& control : controls) {
+        control.queueChangesIn(queue);
+    }
+}
+
 } // namespace
+
+void Morvatek::queueChangesOfAllControls() {
+    queueChanges(Text1, changes);
+    Text2.queueChangesIn(changes);
+    List1.queueChangesIn(changes);
+    queueChanges(List2, changes);
+    Frame1.queueChangesIn(changes);
+    queueChanges(Option1, changes);
+    queueChanges(Command1, changes);
+    queueChanges(Label1, changes);
+}
 
 Morvatek::Morvatek()
     : Text1("Text1", {TextBox(text(design::kTaskStatement)), TextBox(text(design::kMotto))}),
@@ -34,6 +51,7 @@ Morvatek::Morvatek()
     for (OptionButton& option : Option1) {
         Frame1.contain(option);
     }
+    queueChangesOfAllControls();
 }
 
 } // namespace morvatek

@@ -19,6 +19,9 @@ struct Morvatek {
     Morvatek(const Morvatek&) = delete;
     Morvatek& operator=(const Morvatek&) = delete;
 
+    // Declared first: the controls hand it their changes until they are gone.
+    ChangeQueue changes;
+
     ControlArray<TextBox, 2> Text1; // 0: transcript, 1: motto (never shown)
     TextBox Text2;                  // the binary number being entered
     ListBox List1;                  // the digits the pupil clicks
@@ -28,6 +31,9 @@ struct Morvatek {
     ControlArray<CommandButton, 2> Command1; // calculate, clear
     ControlArray<Label, 4> Label1;
     std::int16_t SelectedOption = -1; // -1 while no base is chosen
+
+private:
+    void queueChangesOfAllControls();
 };
 
 } // namespace morvatek

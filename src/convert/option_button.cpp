@@ -15,6 +15,7 @@ void OptionButton::setValue(bool selected) {
 }
 
 void OptionButton::pupilSelects() {
+    const auto action = pupilAction();
     if (value_) {
         return;
     }

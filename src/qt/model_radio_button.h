@@ -20,9 +20,11 @@ protected:
     void nextCheckState() override {}
     // The whole coloured box takes the click, not only the circle and the caption.
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showModel();
+    void moveBy(int step);
 
     OptionButton& model_;
 };

@@ -43,15 +43,15 @@
       }));
     }
     const selected = core._mv_list_index(number);
-    [...list.children].forEach((item, i) => item.setAttribute('aria-selected', String(i === selected)));
+    [...list.children].forEach((item, i) => setAttributeIfChanged(item, 'aria-selected', String(i === selected)));
     if (selected >= 0) {
-      list.setAttribute('aria-activedescendant', list.children[selected].id);
+      setAttributeIfChanged(list, 'aria-activedescendant', list.children[selected].id);
     } else {
       list.removeAttribute('aria-activedescendant');
     }
     const enabled = core._mv_list_enabled(number) === 1;
-    list.setAttribute('aria-disabled', String(!enabled));
-    list.tabIndex = enabled ? 0 : -1;
+    setAttributeIfChanged(list, 'aria-disabled', String(!enabled));
+    setAttributeIfChanged(list, 'tabindex', enabled ? '0' : '-1');
     list.hidden = core._mv_list_visible(number) !== 1;
   }
 
@@ -59,11 +59,20 @@
   function showOptionMarks() {
     const options = [...document.querySelectorAll('[role="radio"]')];
     for (const option of options) {
-      option.setAttribute('aria-checked', String(core._mv_option_value(controlNumber(option)) === 1));
+      setAttributeIfChanged(option, 'aria-checked',
+        String(core._mv_option_value(controlNumber(option)) === 1));
     }
     const marked = options.find((option) => option.getAttribute('aria-checked') === 'true');
     for (const option of options) {
-      option.tabIndex = option === (marked || options[0]) ? 0 : -1;
+      setAttributeIfChanged(option, 'tabindex', option === (marked || options[0]) ? '0' : '-1');
+    }
+  }
+
+  // The page is written only where it differs from the model, so that one action of the pupil's
+  // touches each element at most once.
+  function setAttributeIfChanged(element, name, value) {
+    if (element.getAttribute(name) !== value) {
+      element.setAttribute(name, value);
     }
   }
 
@@ -77,7 +86,13 @@
     } else if (element.getAttribute('role') === 'radio') {
       showOptionMarks();
     } else if ('value' in element) {
-      element.value = readText(core._mv_text(number), core._mv_text_length(number));
+      const text = readText(core._mv_text(number), core._mv_text_length(number));
+      if (element.value !== text) {
+        element.value = text;
+      }
+      if (element.tagName === 'INPUT') {
+        element.scrollLeft = element.scrollWidth; // the newest digit in view, as after typing
+      }
     }
   }
 

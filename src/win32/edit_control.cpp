@@ -24,8 +24,9 @@ EditControl::EditControl(const form::ControlLook& look, HWND parent, int id, con
                             ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
                             : ES_AUTOHSCROLL;
     create(parent, id, L"EDIT", visibleStyle() | WS_TABSTOP | ES_READONLY | lines, WS_EX_CLIENTEDGE,
-           L"");
+           wide(model.text()));
     subclass();
+    // Setting the text shows its top, where a pupil starts reading.
     follow(model, [this, &model] {
         const std::wstring text = wide(model.text());
         if (windowText(hwnd()) != text) {

@@ -23,7 +23,9 @@ std::wstring itemText(HWND list, int index) {
 
 ListControl::ListControl(const form::ControlLook& look, HWND parent, int id, ListBox& model)
     : NativeControl(look), model_(model) {
-    create(parent, id, L"LISTBOX", visibleStyle() | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+    // Made as the model has it, so that a list hidden before the window opened never shows.
+    create(parent, id, L"LISTBOX",
+           (model_.visible() ? WS_VISIBLE : 0) | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
            WS_EX_CLIENTEDGE, L"");
     subclass();
     follow(model_, [this] { refresh(); });
@@ -57,8 +59,12 @@ void ListControl::refresh() {
             SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
         }
     }
-    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
-    EnableWindow(hwnd(), model_.enabled() ? TRUE : FALSE);
+    if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != model_.listIndex()) {
+        SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(model_.listIndex()), 0);
+    }
+    if ((IsWindowEnabled(hwnd()) != FALSE) != model_.enabled()) {
+        EnableWindow(hwnd(), model_.enabled() ? TRUE : FALSE);
+    }
     if (!shown) {
         ShowWindow(hwnd(), SW_SHOWNA);
     }

@@ -121,6 +121,12 @@ void MainWindow::createControls(Morvatek& model) {
         controls_.push_back(std::move(control));
         ++id;
     }
+    optionsFromTop_ = options_;
+    std::sort(optionsFromTop_.begin(), optionsFromTop_.end(),
+              [](const auto* a, const auto* b) { return a->look().rect.top < b->look().rect.top; });
+    for (OptionControl* option : options_) {
+        option->joinGroup(optionsFromTop_);
+    }
     for (OptionButton& option : model.Option1) {
         option.subscribe([this] { keepOneOptionTabStop(); });
     }
@@ -235,14 +241,17 @@ void MainWindow::paintBackground(HDC dc) {
     FillRect(dc, &client, brushes_.of(form::kWindowLook.background));
 }
 
-// Like a dialog, the window gives the focus back to the control that had it.
-void MainWindow::keepFocus(WPARAM activation) {
-    if (LOWORD(activation) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
-            lastFocus_ = focus;
-        }
-    } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
+// Like a dialog, the window remembers which control had the focus when it is deactivated or
+// minimised, and gives the focus back to it when it gets the focus again.
+void MainWindow::saveFocus() {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd_, focus) != FALSE) {
+        lastFocus_ = focus;
+    }
+}
+
+void MainWindow::restoreFocus() {
+    if (IsIconic(hwnd_) == FALSE && lastFocus_ != nullptr && IsWindow(lastFocus_) != FALSE) {
         SetFocus(lastFocus_);
     }
 }
@@ -293,7 +302,24 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_.get());
     case WM_ACTIVATE:
-        keepFocus(wParam);
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            saveFocus();
+        } else {
+            restoreFocus();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            saveFocus();
+        }
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) {
+            saveFocus();
+        }
         return 0;
     case kEndProgram:
         exitStatus_ = static_cast<int>(wParam);

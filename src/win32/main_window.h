@@ -51,7 +51,8 @@ private:
     NativeControl* controlWithId(WPARAM id) const;
     LRESULT colour(HDC dc, HWND window);
     void paintBackground(HDC dc);
-    void keepFocus(WPARAM activation);
+    void saveFocus();
+    void restoreFocus();
 
     HWND hwnd_ = nullptr;
     int dpi_ = 0;
@@ -62,7 +63,8 @@ private:
     Icon bigIcon_;
     Brushes brushes_;
     std::vector<std::unique_ptr<NativeControl>> controls_; // in tab order
-    std::vector<OptionControl*> options_;
+    std::vector<OptionControl*> options_;                  // in tab order
+    std::vector<OptionControl*> optionsFromTop_;
 };
 
 } // namespace morvatek::win32

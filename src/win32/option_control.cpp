@@ -3,6 +3,7 @@
 #include "option_button.h"
 #include "wide_text.h"
 
+#include <algorithm>
 #include <uxtheme.h>
 
 namespace morvatek::win32 {
@@ -14,8 +15,11 @@ OptionControl::OptionControl(const form::ControlLook& look, HWND parent, int id,
     // Themed option buttons draw their text in the theme's colour; the classic look takes the
     // designed background and black text from the window.
     SetWindowTheme(hwnd(), L"", L"");
+    subclass();
     follow(model_, [this] {
-        SendMessageW(hwnd(), BM_SETCHECK, model_.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (checked() != model_.value()) {
+            SendMessageW(hwnd(), BM_SETCHECK, model_.value() ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
     });
 }
 
@@ -23,11 +27,40 @@ bool OptionControl::checked() const {
     return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-// A click, or Space on the focused button; the arrow keys only move the focus in the group.
+// A click, or Space on the focused button.
 void OptionControl::command(WORD notification) {
     if (notification == BN_CLICKED) {
         model_.pupilSelects();
     }
+}
+
+// The arrow keys go down or up the window, from the last button round to the first and back,
+// and mark the button they land on.
+void OptionControl::moveBy(int step) {
+    const auto& group = *group_;
+    const auto at = std::find(group.begin(), group.end(), this) - group.begin();
+    const auto count = static_cast<std::ptrdiff_t>(group.size());
+    OptionControl* next = group[static_cast<std::size_t>((at + step + count) % count)];
+    next->model_.pupilSelects();
+    SetFocus(next->hwnd());
+}
+
+LRESULT OptionControl::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (group_ == nullptr) {
+        return defaultProc(message, wParam, lParam);
+    }
+    if (message == WM_GETDLGCODE) {
+        return defaultProc(message, wParam, lParam) | DLGC_WANTARROWS;
+    }
+    if (message == WM_KEYDOWN && (wParam == VK_DOWN || wParam == VK_RIGHT)) {
+        moveBy(1);
+        return 0;
+    }
+    if (message == WM_KEYDOWN && (wParam == VK_UP || wParam == VK_LEFT)) {
+        moveBy(-1);
+        return 0;
+    }
+    return defaultProc(message, wParam, lParam);
 }
 
 } // namespace morvatek::win32

@@ -2,6 +2,8 @@
 
 #include "native_control.h"
 
+#include <vector>
+
 namespace morvatek {
 class OptionButton;
 }
@@ -16,9 +18,17 @@ public:
 
     bool checked() const;
     void command(WORD notification) override;
+    // The buttons of the group from the top of the window down, which the arrow keys walk.
+    void joinGroup(const std::vector<OptionControl*>& fromTop) { group_ = &fromTop; }
+
+protected:
+    LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void moveBy(int step);
+
     OptionButton& model_;
+    const std::vector<OptionControl*>* group_ = nullptr;
 };
 
 } // namespace morvatek::win32

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +46,20 @@ private slots:
             open.clickItem(1);
         }
         QCOMPARE(open.entry(), QString(30, QLatin1Char('1')));
+    }
+
+    // The handlers assign the transcript once per group and line; the window shows the result
+    // once, from its top.
+    void calculationRewritesTheTranscriptOnce() {
+        OpenWindow open;
+        open.click("Option1_0");
+        open.enterDigits(QString(30, QLatin1Char('1')));
+        auto* transcript = open.control<QPlainTextEdit>("Text1_0");
+        QSignalSpy rewrites(transcript, &QPlainTextEdit::textChanged);
+        open.click("Command1_0");
+        QCOMPARE(rewrites.count(), 1);
+        QVERIFY(open.transcript().endsWith(QStringLiteral(":\n333333333333333")));
+        QCOMPARE(transcript->verticalScrollBar()->value(), 0);
     }
 
     void disabledDigitListTakesNoClicks() {

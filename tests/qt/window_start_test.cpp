@@ -87,6 +87,13 @@ private slots:
         QVERIFY(open.control<QAbstractButton>("Option1_2")->isChecked());
         QCOMPARE(open.model().SelectedOption, 2);
         QCOMPARE(open.control<QListWidget>("List1")->count(), 2);
+        // Round from the last button to the first, and back.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_0"));
+        QCOMPARE(open.model().SelectedOption, 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option1_2"));
+        QCOMPARE(open.model().SelectedOption, 2);
     }
 };
 

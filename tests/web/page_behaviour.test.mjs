@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
-  click, clickItem, enterDigits, entry, openPage, startBrowser, testPagePath, transcript,
+  click, clickItem, enterDigits, entry, focusId, openPage, startBrowser, testPagePath, transcript,
 } from './browser.mjs';
 
 let browser;
@@ -45,11 +45,32 @@ test('the selected item clicked again, and double-clicked, enters its digit each
   const { page } = await openPage(browser);
   await click(page, '#Option1_0');
   await clickItem(page, 1);
+  assert.equal(await focusId(page), 'List1', 'the next key goes to the digits');
   await clickItem(page, 1);
   assert.equal(await entry(page), '11');
   const item = await (await page.$('#List1-item0')).boundingBox();
   await page.mouse.click(item.x + 5, item.y + 5, { count: 2 });
   assert.equal(await entry(page), '1100');
+});
+
+// The handlers assign the transcript once per group and line; the page shows the end result in
+// one go, from its top.
+test('a calculation writes the transcript once and shows its top', async () => {
+  const { page } = await openPage(browser);
+  await click(page, '#Option1_0');
+  await enterDigits(page, '1'.repeat(30));
+  await page.$eval('#Text1_0', (box) => {
+    const { get, set } = Object.getOwnPropertyDescriptor(HTMLTextAreaElement.prototype, 'value');
+    window.transcriptWrites = 0;
+    Object.defineProperty(box, 'value', {
+      get() { return get.call(this); },
+      set(text) { window.transcriptWrites += 1; set.call(this, text); },
+    });
+  });
+  await click(page, '#Command1_0');
+  assert.equal(await page.evaluate(() => window.transcriptWrites), 1);
+  assert.ok((await transcript(page)).endsWith(`бройна система:\n${'3'.repeat(15)}`));
+  assert.equal(await page.$eval('#Text1_0', (e) => e.scrollTop), 0);
 });
 
 test('after "Изчисли" another base refills the digit list, which takes no clicks', async () => {

@@ -53,15 +53,37 @@ for (const conversion of conversions) {
   });
 }
 
-test('the first key on a freshly filled list', async () => {
-  for (const [key, expected] of [['End', '1'], ['PageDown', '1'], ['Home', '0'], ['ArrowDown', '0'],
-    ['ArrowUp', '0'], ['Space', ''], ['a', '']]) {
+test('keys on the digit list enter the digit they land on', async () => {
+  for (const [keys, expected] of [[['End'], '1'], [['PageDown'], '1'], [['Home'], '0'], [['ArrowDown'], '0'],
+    [['ArrowUp'], '0'], [['Space'], ''], [['a'], ''], [['End', 'ArrowLeft'], '10'], [['End', 'PageUp'], '10'],
+    [['End', 'ArrowRight'], '1'], [['Home', 'ArrowRight', 'Home'], '010']]) {
     const { page } = await openPage(browser);
     await page.click('#Option1_0');
     await page.focus('#List1');
-    await page.keyboard.press(key);
-    assert.equal(await entry(page), expected, key);
+    await press(page, keys);
+    assert.equal(await entry(page), expected, keys.join(' '));
   }
+});
+
+test('the arrows in the base group go down and up the window, round from either end', async () => {
+  for (const [from, key, to] of [['Option1_0', 'ArrowDown', 'Option1_1'], ['Option1_0', 'ArrowUp', 'Option1_2'],
+    ['Option1_1', 'ArrowRight', 'Option1_2'], ['Option1_2', 'ArrowDown', 'Option1_0'],
+    ['Option1_2', 'ArrowLeft', 'Option1_1']]) {
+    const { page, errors } = await openPage(browser);
+    await page.click(`#${from}`);
+    await page.keyboard.press(key);
+    assert.equal(await focusId(page), to, `${from} ${key}`);
+    assert.equal(await page.$eval(`#${to}`, (e) => e.getAttribute('aria-checked')), 'true', `${from} ${key}`);
+    assert.deepEqual(errors, []);
+  }
+});
+
+test('with a base chosen, Tab from the transcript lands on the chosen base', async () => {
+  const { page } = await openPage(browser);
+  await page.click('#Option1_2');
+  await page.focus('#Text1_0');
+  await page.keyboard.press('Tab');
+  assert.equal(await focusId(page), 'Option1_2');
 });
 
 test('tabbing through the digit list enters nothing', async () => {

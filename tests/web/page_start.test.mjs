@@ -128,6 +128,29 @@ describe('look', () => {
     });
   }
 
+  test('the chosen base shows a mark the others do not, the selected digit a background of its own', async () => {
+    const { page } = await openPage(browser);
+    const mark = async (id) => (await page.$(`#${id} .mark`)).screenshot({ encoding: 'base64' });
+    assert.equal(await mark('Option1_0'), await mark('Option1_1'));
+    await click(page, '#Option1_0');
+    assert.notEqual(await mark('Option1_0'), await mark('Option1_1'));
+    await click(page, '#List1-item1');
+    const background = (row) => page.$eval(`#List1-item${row}`, (e) => getComputedStyle(e).backgroundColor);
+    assert.notEqual(await background(1), await background(0));
+  });
+
+  test('the task statement is centred in its label', async () => {
+    const { page } = await openPage(browser);
+    const [left, right] = await page.$eval('#Label1_0', (label) => {
+      const text = document.createRange();
+      text.selectNodeContents(label);
+      const drawn = text.getBoundingClientRect();
+      const box = label.getBoundingClientRect();
+      return [drawn.left - box.left, box.right - drawn.right];
+    });
+    assert.ok(Math.abs(left - right) <= 3, `margins ${left} and ${right}`);
+  });
+
   test('Times New Roman 12 pt, or its metric twin', async () => {
     const { page } = await openPage(browser);
     const font = await page.$eval('#Label1_0', (e) => [getComputedStyle(e).fontFamily, getComputedStyle(e).fontSize]);

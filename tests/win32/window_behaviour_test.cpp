@@ -1,7 +1,9 @@
 // The pupil's clicks and keys as real messages on the Win32 controls, and what the window shows
 // in return.
+#include "conversion_oracle.h"
 #include "open_window.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace morvatek::testing {
@@ -162,6 +164,67 @@ TEST(Transcript, CanBeSelectedAndCopiedButNotEdited) {
     SendMessageW(transcript, WM_CHAR, L'x', 0);
     SendMessageW(transcript, WM_CLEAR, 0, 0);
     EXPECT_TRUE(open.transcript().ends_with("\r\n13")) << "the pupil edited the transcript";
+}
+
+// The handlers assign the transcript once per group and line; the window shows the end result
+// in one go, from its top.
+TEST(Transcript, ACalculationSetsItsTextOnceAndShowsItsTop) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.enterDigits(std::string(30, '1'));
+    HWND transcript = open.control("Text1_0");
+    int setTexts = 0;
+    const SUBCLASSPROC counter = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR count) -> LRESULT {
+        if (message == WM_SETTEXT) {
+            ++*reinterpret_cast<int*>(count);
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    };
+    SetWindowSubclass(transcript, counter, 1, reinterpret_cast<DWORD_PTR>(&setTexts));
+    open.click("Command1_0");
+    RemoveWindowSubclass(transcript, counter, 1);
+    EXPECT_EQ(setTexts, 1);
+    EXPECT_EQ(open.transcript(), expectedConversion(std::string(30, '1'), 4).transcript);
+    EXPECT_EQ(SendMessageW(transcript, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
+TEST(Focus, AClickOnADigitTakesTheFocus) {
+    OpenWindow open;
+    open.click("Option1_0");
+    open.clickItem(1);
+    EXPECT_EQ(open.focusName(), "List1");
+    open.press('0');
+    EXPECT_EQ(open.entry(), "10");
+}
+
+// Like a dialog, the window gives the focus back to the control that had it, so the next key
+// still enters a digit.
+TEST(Focus, ComingBackToTheWindowGivesTheFocusBackToTheDigitList) {
+    const auto minimiseAndRestore = [](OpenWindow& open) {
+        SendMessageW(open.hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        open.pump();
+        SendMessageW(open.hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        open.pump();
+    };
+    const auto switchAwayAndBack = [](OpenWindow& open) {
+        HWND other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 50, 50,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(other);
+        open.pump();
+        DestroyWindow(other);
+        SetForegroundWindow(open.hwnd());
+        open.pump();
+    };
+    for (const auto& leaveAndReturn : {+minimiseAndRestore, +switchAwayAndBack}) {
+        OpenWindow open;
+        open.click("Option1_0");
+        open.clickItem(1);
+        leaveAndReturn(open);
+        EXPECT_EQ(open.focusName(), "List1");
+        open.press('1');
+        EXPECT_EQ(open.entry(), "11");
+    }
 }
 
 TEST(ErrorPath, RunTimeErrorIsShownOnceAndEndsTheProgramWithStatusOne) {

@@ -22,8 +22,9 @@ void PrintTo(const KeyboardConversion& k, std::ostream* os) {
 
 class Keyboard : public ::testing::TestWithParam<KeyboardConversion> {};
 
-// Tab brings the focus to the option group's first button, "8-ична"; the arrow keys move it
-// within the group in the tab order (8, 4, 16), and Space marks the button that has it.
+// Tab brings the focus to the option group's first button in the tab order, "8-ична"; the arrow
+// keys move down or up the window (4, 8, 16, round again) and mark the button they land on, and
+// Space marks the button that has the focus.
 TEST_P(Keyboard, WholeConversionWithoutTheMouse) {
     const KeyboardConversion& k = GetParam();
     OpenWindow open;
@@ -58,39 +59,70 @@ INSTANTIATE_TEST_SUITE_P(Conversions, Keyboard,
                                                "1111",
                                                "8-ична бройна система:\r\n17"},
                                            KeyboardConversion{"Base16_1011_Typed",
-                                                              {VK_UP, VK_SPACE},
+                                                              {VK_DOWN},
                                                               {'1', '0', '1', '1'},
                                                               VK_RETURN,
                                                               "1011",
                                                               "16-ична бройна система:\r\nB"},
                                            KeyboardConversion{"Base16_1111_Typed",
-                                                              {VK_DOWN, VK_DOWN, VK_SPACE},
+                                                              {VK_UP, VK_UP},
                                                               {'1', '1', '1', '1'},
                                                               VK_RETURN,
                                                               "1111",
                                                               "16-ична бройна система:\r\nF"},
                                            KeyboardConversion{"Base4_10_Typed",
-                                                              {VK_DOWN, VK_SPACE},
+                                                              {VK_LEFT},
                                                               {'1', '0'},
                                                               VK_RETURN,
                                                               "10",
                                                               "4-ична бройна система:\r\n2"}),
                          [](const auto& info) { return info.param.name; });
 
-struct FirstKey {
-    UINT key;
+struct DigitKeys {
+    std::vector<UINT> keys;
     std::string entry;
 };
 
-TEST(Keyboard, FirstKeyOnAFreshList) {
-    for (const FirstKey& row : {FirstKey{VK_END, "1"}, FirstKey{VK_NEXT, "1"},
-                                FirstKey{VK_HOME, "0"}, FirstKey{VK_DOWN, "0"},
-                                FirstKey{VK_UP, "0"}, FirstKey{VK_SPACE, ""}, FirstKey{'A', ""}}) {
+// Every key that moves the selection enters the digit it lands on; a key that stays puts nothing.
+TEST(Keyboard, KeysOnTheDigitList) {
+    for (const DigitKeys& row :
+         {DigitKeys{{VK_END}, "1"}, DigitKeys{{VK_NEXT}, "1"}, DigitKeys{{VK_HOME}, "0"},
+          DigitKeys{{VK_DOWN}, "0"}, DigitKeys{{VK_UP}, "0"}, DigitKeys{{VK_SPACE}, ""},
+          DigitKeys{{'A'}, ""}, DigitKeys{{VK_END, VK_LEFT}, "10"},
+          DigitKeys{{VK_END, VK_PRIOR}, "10"}, DigitKeys{{VK_END, VK_RIGHT}, "1"},
+          DigitKeys{{VK_HOME, VK_RIGHT, VK_HOME}, "010"}}) {
         OpenWindow open;
         open.click("Option1_0");
         SetFocus(open.control("List1"));
+        std::string keys;
+        for (const UINT key : row.keys) {
+            open.press(key);
+            keys += std::to_string(key) + " ";
+        }
+        EXPECT_EQ(open.entry(), row.entry) << "keys " << keys;
+    }
+}
+
+struct BaseArrow {
+    const char* from;
+    UINT key;
+    const char* to;
+};
+
+// The arrows go down and up the window as the buttons stand, round from either end.
+TEST(Keyboard, ArrowsInTheBaseGroupMarkTheButtonTheyLandOn) {
+    for (const BaseArrow& row :
+         {BaseArrow{"Option1_0", VK_DOWN, "Option1_1"}, BaseArrow{"Option1_0", VK_UP, "Option1_2"},
+          BaseArrow{"Option1_1", VK_RIGHT, "Option1_2"},
+          BaseArrow{"Option1_2", VK_DOWN, "Option1_0"},
+          BaseArrow{"Option1_2", VK_LEFT, "Option1_1"}}) {
+        OpenWindow open;
+        open.click(row.from);
         open.press(row.key);
-        EXPECT_EQ(open.entry(), row.entry) << "key " << row.key;
+        EXPECT_EQ(open.focusName(), row.to) << row.from << " key " << row.key;
+        EXPECT_TRUE(open.checked(row.to)) << row.from << " key " << row.key;
+        EXPECT_FALSE(open.checked(row.from)) << row.from << " key " << row.key;
+        EXPECT_TRUE(open.shownErrors().empty());
     }
 }
 

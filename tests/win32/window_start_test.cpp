@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <utility>
+#include <vector>
 
 namespace morvatek::testing {
 namespace {
@@ -143,6 +144,29 @@ TEST(Look, FontIsTimesNewRoman12PointCyrillic) {
     EXPECT_EQ(font.lfCharSet, 204);
 }
 
+// What the control shows now, read back from the screen.
+struct Pixels {
+    int width;
+    int height;
+    std::vector<COLORREF> colours;
+    COLORREF at(int x, int y) const { return colours[static_cast<std::size_t>(y * width + x)]; }
+};
+
+Pixels capture(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(window, &client);
+    Pixels pixels{client.right, client.bottom, {}};
+    HDC dc = GetDC(window);
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            pixels.colours.push_back(GetPixel(dc, x, y));
+        }
+    }
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
 COLORREF pixelOf(HWND window, int x, int y) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     HDC dc = GetDC(window);
@@ -178,25 +202,68 @@ struct CaptionArea {
     RECT area; // where only the caption can be dark: beside the circle, inside the edges
 };
 
-// Black text on the designed colours: the darkest pixel of a caption is near black.
+// Black text on the designed colours, with nothing white behind it: the darkest pixel of a
+// caption is near black and none is pure white.
 TEST(Look, CaptionsOnDesignedColoursAreBlack) {
     OpenWindow open;
     for (const CaptionArea& row :
-         {CaptionArea{"Label1_0", {0, 0, 433, 25}}, CaptionArea{"Option1_2", {20, 2, 118, 23}},
-          CaptionArea{"Command1_0", {4, 4, 109, 21}}}) {
-        HWND control = open.control(row.name);
-        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        HDC dc = GetDC(control);
+         {CaptionArea{"Label1_0", {0, 0, 433, 25}}, CaptionArea{"Label1_2", {0, 0, 65, 25}},
+          CaptionArea{"Option1_2", {20, 2, 118, 23}}, CaptionArea{"Command1_0", {4, 4, 109, 21}}}) {
+        const Pixels pixels = capture(open.control(row.name));
         int darkest = 255 * 3;
+        int white = 0;
         for (int y = row.area.top; y < row.area.bottom; ++y) {
             for (int x = row.area.left; x < row.area.right; ++x) {
-                const COLORREF c = GetPixel(dc, x, y);
+                const COLORREF c = pixels.at(x, y);
                 darkest = std::min(darkest, GetRValue(c) + GetGValue(c) + GetBValue(c));
+                white += c == RGB(255, 255, 255) ? 1 : 0;
             }
         }
-        ReleaseDC(control, dc);
         EXPECT_LT(darkest, 3 * 60) << row.name;
+        EXPECT_EQ(white, 0) << row.name;
     }
+}
+
+int brightness(COLORREF c) {
+    return GetRValue(c) + GetGValue(c) + GetBValue(c);
+}
+
+// A button at rest is raised: lit along its top and left, shaded along its bottom and right.
+TEST(Look, ButtonsAtRestAreRaised) {
+    OpenWindow open;
+    for (const char* name : {"Command1_0", "Command1_1"}) {
+        const Pixels pixels = capture(open.control(name));
+        EXPECT_GT(brightness(pixels.at(1, 1)), brightness(pixels.at(pixels.width - 2, 1))) << name;
+        EXPECT_GT(brightness(pixels.at(1, 1)),
+                  brightness(pixels.at(pixels.width - 2, pixels.height - 2)))
+            << name;
+    }
+}
+
+TEST(Look, TheTaskStatementIsCentredInItsLabel) {
+    OpenWindow open;
+    const Pixels pixels = capture(open.control("Label1_0"));
+    int left = pixels.width;
+    int right = -1;
+    for (int y = 0; y < pixels.height; ++y) {
+        for (int x = 0; x < pixels.width; ++x) {
+            if (brightness(pixels.at(x, y)) < 3 * 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_LE(left, right);
+    EXPECT_NEAR(left, pixels.width - 1 - right, 4) << left << " and " << right;
+}
+
+// With a base chosen, Tab enters the group at the chosen button.
+TEST(Focus, TabFromTheTranscriptLandsOnTheChosenBase) {
+    OpenWindow open;
+    open.click("Option1_2");
+    SetFocus(open.control("Text1_0"));
+    open.press(VK_TAB);
+    EXPECT_EQ(open.focusName(), "Option1_2");
 }
 
 TEST(Focus, TabVisitsTheControlsInTheDesignedOrder) {

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds the page and prints its start-up in headless Chromium against a static page with the
-# same elements, and its size.
+# Builds the page and prints, in headless Chromium: its start-up against a static page with the
+# same elements, and its size; and a click on "Изчисли" with thirty digits in base 4 against the
+# static page setting the same transcript once per click.
 # usage: bench/run-web.sh [runs]   (default 21 runs of each page)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build-web.sh >/dev/null
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 node bench/web/startup.mjs "${1:-21}" build-web
+echo
+node bench/web/click.mjs "${1:-21}" build-web

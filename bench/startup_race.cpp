@@ -1,28 +1,23 @@
 // Starts two programs in turn on the X server in DISPLAY and measures, for each run, the time
 // from starting the process to its window being mapped and to its first frame (the last drawing
 // the X server reports on the window before it stays unchanged for a while), and its resident
-// memory just after that frame. Prints the
-// medians and how the first program compares with the second.
+// memory just after that frame. Prints the medians and how the first program compares with the
+// second.
 //
 // usage: startup_race RUNS PROGRAM YARDSTICK
-#include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
-#include <algorithm>
-#include <chrono>
+#include "x_watch.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 struct Run {
     double mappedMs;
@@ -31,11 +26,6 @@ struct Run {
 };
 
 int damageEventBase = 0;
-
-// A window can be gone by the time its damage record is dropped; that is no error here.
-int ignoreXError(Display* /*display*/, XErrorEvent* /*error*/) {
-    return 0;
-}
 
 long residentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -47,38 +37,6 @@ long residentKiB(pid_t pid) {
     return -1;
 }
 
-Window waitForMap(Display* display, Clock::time_point deadline) {
-    while (Clock::now() < deadline) {
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            if (event.type == MapNotify) {
-                return event.xmap.window;
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-    }
-    return None;
-}
-
-// Follows the drawing on a freshly mapped window until nothing is drawn for `quiet`; returns
-// when the last drawing was reported, or nothing when none came before the deadline.
-std::optional<Clock::time_point> waitForFirstFrame(Display* display, Clock::duration quiet,
-                                                   Clock::time_point deadline) {
-    std::optional<Clock::time_point> last;
-    while (Clock::now() < deadline && (!last || Clock::now() - *last < quiet)) {
-        while (XPending(display) > 0) {
-            XEvent event;
-            XNextEvent(display, &event);
-            if (event.type == damageEventBase + XDamageNotify) {
-                last = Clock::now();
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(100));
-    }
-    return last;
-}
-
 Run runOnce(Display* display, const char* program) {
     XSync(display, True); // forget events of earlier runs
     const auto start = Clock::now();
@@ -88,14 +46,17 @@ Run runOnce(Display* display, const char* program) {
         _exit(127);
     }
     const auto deadline = start + std::chrono::seconds(20);
-    const Window window = waitForMap(display, deadline);
+    const Window window = bench::waitForMap(display, 1, deadline);
     const auto mapped = Clock::now();
     if (window == None) {
         std::fprintf(stderr, "%s: no window within 20 s\n", program);
         std::exit(1);
     }
-    const Damage damage = XDamageCreate(display, window, XDamageReportRawRectangles);
-    const auto drawn = waitForFirstFrame(display, std::chrono::milliseconds(150), deadline);
+    // The first frame is the last drawing before the window stays unchanged for a while.
+    const Damage damage = XDamageCreate(display, window, XDamageReportNonEmpty);
+    const auto drawn = bench::waitUntilQuiet(display, damageEventBase, damage,
+                                             std::chrono::milliseconds(150), deadline)
+                           .last;
     if (!drawn) {
         std::fprintf(stderr, "%s: nothing drawn within 20 s\n", program);
         std::exit(1);
@@ -110,11 +71,6 @@ Run runOnce(Display* display, const char* program) {
     return {ms(mapped), ms(*drawn), rss};
 }
 
-template <typename T> T median(std::vector<T> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -123,19 +79,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::fprintf(stderr, "cannot open the X display\n");
-        return 1;
-    }
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    XSetErrorHandler(ignoreXError);
-
-    int errorBase = 0;
-    if (!XDamageQueryExtension(display, &damageEventBase, &errorBase)) {
-        std::fprintf(stderr, "the X server has no DAMAGE extension\n");
-        return 1;
-    }
+    Display* display = bench::openWatchedDisplay(damageEventBase);
 
     std::vector<Run> runsOf[2];
     runOnce(display, argv[2]); // warm the file cache for both
@@ -157,9 +101,9 @@ int main(int argc, char* argv[]) {
             d.push_back(run.firstFrameMs);
             r.push_back(run.residentKiB);
         }
-        mapped[which] = median(m);
-        drawn[which] = median(d);
-        rss[which] = median(r);
+        mapped[which] = bench::median(m);
+        drawn[which] = bench::median(d);
+        rss[which] = bench::median(r);
     }
     std::printf("runs each (alternating):   %d\n", runs);
     std::printf("start to window mapped:    morvatek %.1f ms, minimal window %.1f ms (medians)\n",

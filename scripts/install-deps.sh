@@ -7,7 +7,7 @@ linux=(
     cmake ninja-build g++ pkg-config dpkg-dev file
     qt6-base-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
-    libx11-dev libxdamage-dev libfontconfig-dev
+    libx11-dev libxdamage-dev libxtst-dev libfontconfig-dev
     fonts-liberation fontconfig
     xvfb xauth xdotool x11-utils
     binutils-mingw-w64-x86-64 desktop-file-utils

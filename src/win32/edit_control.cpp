@@ -26,11 +26,19 @@ EditControl::EditControl(const form::ControlLook& look, HWND parent, int id, con
     create(parent, id, L"EDIT", visibleStyle() | WS_TABSTOP | ES_READONLY | lines, WS_EX_CLIENTEDGE,
            wide(model.text()));
     subclass();
-    // Setting the text shows its top, where a pupil starts reading.
-    follow(model, [this, &model] {
+    const bool multiLine = look.kind == form::ControlKind::MultiLineTextBox;
+    follow(model, [this, &model, multiLine] {
         const std::wstring text = wide(model.text());
-        if (windowText(hwnd()) != text) {
-            SetWindowTextW(hwnd(), text.c_str());
+        if (windowText(hwnd()) == text) {
+            return;
+        }
+        // Setting the text shows its top, where a pupil starts reading the transcript; the entry
+        // keeps its newest digit in view, as a box typed into does.
+        SetWindowTextW(hwnd(), text.c_str());
+        if (!multiLine) {
+            const auto end = static_cast<WPARAM>(text.size());
+            SendMessageW(hwnd(), EM_SETSEL, end, static_cast<LPARAM>(end));
+            SendMessageW(hwnd(), EM_SCROLLCARET, 0, 0);
         }
     });
 }

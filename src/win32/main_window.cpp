@@ -1,18 +1,10 @@
 #include "main_window.h"
 
-#include "button_control.h"
 #include "design_texts.h"
 #include "dpi.h"
-#include "edit_control.h"
-#include "list_control.h"
-#include "morvatek.h"
-#include "named_controls.h"
-#include "option_control.h"
-#include "static_controls.h"
 #include "twips.h"
 #include "wide_text.h"
 
-#include <algorithm>
 #include <string>
 
 namespace morvatek::win32 {
@@ -23,7 +15,6 @@ constexpr wchar_t kClassName[] = L"Morvatek";
 // Fixed size, with caption, minimise and close. Like a dialog it does not clip its children: the
 // frame around the option buttons draws only its border over the window's background.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kFirstControlId = 100; // clear of IDOK and IDCANCEL, which the dialog manager sends
 constexpr int kIconResource = 1;
 constexpr int kPointsPerInch = 72;
 
@@ -74,77 +65,6 @@ MainWindow::~MainWindow() {
     if (hwnd_ != nullptr && IsWindow(hwnd_) != FALSE) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
-    }
-}
-
-void MainWindow::createControls(Morvatek& model) {
-    int id = kFirstControlId;
-    bool afterOption = false;
-    for (const form::ControlLook* look : form::controlsInTabOrder()) {
-        const std::string_view name = look->name;
-        std::unique_ptr<NativeControl> control;
-        switch (look->kind) {
-        case form::ControlKind::Label:
-            control = std::make_unique<LabelControl>(*look, hwnd_, id,
-                                                     labelNamed(model, name)->caption());
-            break;
-        case form::ControlKind::Frame:
-            control = std::make_unique<FrameControl>(*look, hwnd_, id);
-            break;
-        case form::ControlKind::OptionButton: {
-            auto option =
-                std::make_unique<OptionControl>(*look, hwnd_, id, *optionButtonNamed(model, name));
-            options_.push_back(option.get());
-            control = std::move(option);
-            break;
-        }
-        case form::ControlKind::ListBox:
-            control = std::make_unique<ListControl>(*look, hwnd_, id, *listBoxNamed(model, name));
-            break;
-        case form::ControlKind::TextBox:
-        case form::ControlKind::MultiLineTextBox:
-            control = std::make_unique<EditControl>(*look, hwnd_, id, *textBoxNamed(model, name));
-            break;
-        case form::ControlKind::CommandButton:
-            control =
-                std::make_unique<ButtonControl>(*look, hwnd_, id, *commandButtonNamed(model, name));
-            break;
-        }
-        // The option buttons form one group for the arrow keys; every other control is a group
-        // of its own, so the arrows never leave the option group.
-        const bool option = look->kind == form::ControlKind::OptionButton;
-        if (!(option && afterOption)) {
-            SetWindowLongPtrW(control->hwnd(), GWL_STYLE,
-                              GetWindowLongPtrW(control->hwnd(), GWL_STYLE) | WS_GROUP);
-        }
-        afterOption = option;
-        controls_.push_back(std::move(control));
-        ++id;
-    }
-    optionsFromTop_ = options_;
-    std::sort(optionsFromTop_.begin(), optionsFromTop_.end(),
-              [](const auto* a, const auto* b) { return a->look().rect.top < b->look().rect.top; });
-    for (OptionControl* option : options_) {
-        option->joinGroup(optionsFromTop_);
-    }
-    for (OptionButton& option : model.Option1) {
-        option.subscribe([this] { keepOneOptionTabStop(); });
-    }
-    keepOneOptionTabStop();
-}
-
-// Marking an option button moves the group's Tab stop to it; with none marked, Tab enters the
-// group at its first button in the tab order.
-void MainWindow::keepOneOptionTabStop() {
-    const auto marked = std::find_if(options_.begin(), options_.end(),
-                                     [](const OptionControl* option) { return option->checked(); });
-    const OptionControl* stop = marked != options_.end() ? *marked : options_.front();
-    for (const OptionControl* option : options_) {
-        const LONG_PTR style = GetWindowLongPtrW(option->hwnd(), GWL_STYLE);
-        const LONG_PTR wanted = option == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
-        if (wanted != style) {
-            SetWindowLongPtrW(option->hwnd(), GWL_STYLE, wanted);
-        }
     }
 }
 
@@ -201,24 +121,6 @@ void MainWindow::show(int showCommand) {
     HWND transcript = control("Text1_0");
     SetFocus(transcript);
     SendMessageW(transcript, EM_SETSEL, 0, 0);
-}
-
-HWND MainWindow::control(std::string_view name) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [name](const auto& c) { return c->look().name == name; });
-    return found != controls_.end() ? (*found)->hwnd() : nullptr;
-}
-
-NativeControl* MainWindow::controlOf(HWND window) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [window](const auto& c) { return c->hwnd() == window; });
-    return found != controls_.end() ? found->get() : nullptr;
-}
-
-NativeControl* MainWindow::controlWithId(WPARAM id) const {
-    const auto index = static_cast<std::size_t>(LOWORD(id)) - kFirstControlId;
-    return LOWORD(id) >= kFirstControlId && index < controls_.size() ? controls_[index].get()
-                                                                     : nullptr;
 }
 
 // Text on a background the design fixes is black, whatever the system's colours; the lists and

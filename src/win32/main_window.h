@@ -23,6 +23,8 @@ class MainWindow {
 public:
     // Asks the window to end the program with the exit status in WPARAM.
     static constexpr UINT kEndProgram = WM_APP + 1;
+    // The first control's id; clear of IDOK and IDCANCEL, which the dialog manager sends.
+    static constexpr int kFirstControlId = 100;
 
     MainWindow(Morvatek& model, HINSTANCE instance);
     MainWindow(const MainWindow&) = delete;

@@ -12,8 +12,13 @@ int runWindowAccessibilityTests(int argc, char** argv);
 int runWindowKeyboardTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window tests measure pixels: they run offscreen at scale 1, whatever the caller's
+    // environment says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    for (const char* scaling :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
+          "QT_SCALE_FACTOR_ROUNDING_POLICY"}) {
+        qunsetenv(scaling);
     }
     QApplication application(argc, argv);
     morvatek::qt::setUpApplication();

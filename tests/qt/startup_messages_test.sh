@@ -42,13 +42,19 @@ starts() {
     echo "ok: $what: still running after 2 s"
 }
 
+# A display number no X server on this machine has.
+absent=97
+while [ -e "/tmp/.X11-unix/X$absent" ] || [ -e "/tmp/.X$absent-lock" ]; do
+    absent=$((absent + 1))
+done
+
 refuses "no display at all" "DISPLAY|xvfb-run"
-refuses "unreachable X display" "„xcb“|could not connect to display :97" DISPLAY=:97
+refuses "unreachable X display" "„xcb“|could not connect to display :$absent" DISPLAY=:$absent
 refuses "unknown platform" "„bogus“|Could not find the Qt platform plugin \"bogus\"" \
-    QT_QPA_PLATFORM=bogus DISPLAY=:97
+    QT_QPA_PLATFORM=bogus DISPLAY=:$absent
 refuses "Wayland without a compositor" "„wayland“|Could not" \
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=morvatek-no-such-compositor
-grep -qF ":97" "$err" && fail "the Wayland failure blames the X display"
+grep -qF ":$absent" "$err" && fail "the Wayland failure blames the X display"
 
 starts "offscreen without DISPLAY" QT_QPA_PLATFORM=offscreen --
 starts "VNC without DISPLAY" "QT_QPA_PLATFORM=vnc:port=$((20000 + RANDOM % 20000))" --

@@ -4,18 +4,22 @@
 set -euo pipefail
 program=$1
 desktop_file=$2
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-pid=""
-trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$runtime"' EXIT
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb 800x600x24
 runtime=$(mktemp -d)
-export DISPLAY=$display XDG_RUNTIME_DIR=$runtime
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+pid=""
+trap 'kill $pid "$XVFB_PID" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+# The program runs on this X server whatever platform or scale the caller's environment sets.
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=xcb
 
 "$program" &
 pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" | head -1 || true)
+if [ -z "$window" ]; then
+    echo "no window of the program on $DISPLAY after 20 s"
+    exit 1
+fi
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= "\(.*\)", "\(.*\)"/\2/p')
 expected=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
 echo "window class: $class; desktop entry: $expected"

@@ -3,6 +3,8 @@
 # 64-bit Wine prefix inside the build folder, and a wineserver that stays up between the test
 # programs. Wine finds no Times New Roman on Linux, so the prefix maps it to the metric-compatible
 # Liberation Serif; the program itself relies on no such mapping.
+# With MORVATEK_WINE_DESKTOP=off a new prefix has no virtual desktop: each window is an X window
+# of its own, which the click benchmark watches and clicks from outside.
 # usage: wine_session.sh start|stop SESSION_FOLDER
 set -euo pipefail
 action=$1
@@ -26,8 +28,10 @@ configure_prefix() {
     quietly wineboot --init
     quietly wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
         /d 'Liberation Serif' /f
-    quietly wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
-    quietly wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+    if [ "${MORVATEK_WINE_DESKTOP:-on}" != off ]; then
+        quietly wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+        quietly wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
+    fi
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
 }
@@ -35,11 +39,18 @@ configure_prefix() {
 start() {
     stop
     mkdir -p "$session"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session/display" >/dev/null 2>&1 &
+    # The server writes its display number once it accepts clients; if it dies first, the pipe
+    # closes and the read fails.
+    local ready=$session/ready number=""
+    rm -f "$ready"
+    mkfifo "$ready"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     echo $! >"$session/xvfb.pid"
-    for _ in $(seq 200); do [ -s "$session/display" ] && break; sleep 0.05; done
-    [ -s "$session/display" ] || { echo "Xvfb did not start"; exit 1; }
-    export DISPLAY=:$(tr -d '\n' <"$session/display")
+    read -r -t 30 number <"$ready" || true
+    rm -f "$ready"
+    [ -n "$number" ] || { echo "Xvfb did not start"; exit 1; }
+    echo "$number" >"$session/display"
+    export DISPLAY=:$number
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         configure_prefix
     fi

@@ -10,7 +10,7 @@ linux=(
     libx11-dev libxdamage-dev libxtst-dev libfontconfig-dev
     fonts-liberation fontconfig
     xvfb xauth xdotool x11-utils
-    binutils-mingw-w64-x86-64 desktop-file-utils
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian man-db
 )
 windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

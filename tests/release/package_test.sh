@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package and checks its name and version, that it holds the stripped program,
-# the desktop entry, the icon at every size and the copyright file, and what it depends on.
+# the desktop entry, the icon at every size, the software-centre entry, the manual page, the
+# copyright file and changelog, and what it depends on; then Debian's and AppStream's own checks.
 set -euo pipefail
 build_dir=$1
 app_id=$2
@@ -20,7 +21,8 @@ check "version 1.0.0.0" '[ "$(dpkg-deb -f "$package" Version)" = 1.0.0.0 ]'
 
 dpkg-deb -c "$package" | awk '{print $NF}' >"$work/files"
 paths=(./usr/bin/morvatek ./usr/share/applications/$app_id.desktop
-       ./usr/share/doc/morvatek/copyright)
+       ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/man/man1/morvatek.1.gz
+       ./usr/share/doc/morvatek/copyright ./usr/share/doc/morvatek/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
     paths+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
@@ -45,4 +47,16 @@ echo "Depends: $depends"
 for dependency in libqt6widgets6 fonts-liberation qt6-translations-l10n; do
     check "depends on $dependency" '[[ "$depends" == *"$dependency"* ]]'
 done
+
+# Either tool reports a fault of any weight (error or warning) as a failure.
+if command -v appstreamcli >/dev/null; then
+    check "appstreamcli validate" \
+        'appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml" >"$work/appstream" 2>&1 ||
+         { cat "$work/appstream"; false; }'
+fi
+if command -v lintian >/dev/null; then
+    check "lintian" \
+        'lintian --fail-on error,warning --tag-display-limit 0 "$package" >"$work/lintian" 2>&1 ||
+         { cat "$work/lintian"; false; }'
+fi
 exit $status

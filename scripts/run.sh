@@ -6,7 +6,11 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target morvatek
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display here: the window opens on a virtual screen (xvfb-run)."
-    exec xvfb-run -a build/src/qt/morvatek
+    source scripts/xvfb.sh
+    start_xvfb 1024x768x24
+    echo "No display here: the window opens on a virtual screen ($DISPLAY)."
+    status=0
+    QT_QPA_PLATFORM=xcb build/src/qt/morvatek || status=$?
+    exit $status
 fi
 exec build/src/qt/morvatek

@@ -7,12 +7,11 @@ scripts/install-deps.sh linux imagemagick x11-apps
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target morvatek
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp &
-xvfb=$!
-trap 'kill $program $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source scripts/xvfb.sh
+start_xvfb 800x600x24
+program=""
+trap 'kill $program "$XVFB_PID" 2>/dev/null || true' EXIT
+export QT_QPA_PLATFORM=xcb
 
 build/src/qt/morvatek &
 program=$!

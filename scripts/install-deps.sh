@@ -14,7 +14,8 @@ linux=(
 )
 windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wixl wine wine64 xvfb fonts-liberation
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    wixl msitools wine wine64 xvfb fonts-liberation
 )
 web=(
     cmake ninja-build googletest emscripten nodejs chromium fonts-liberation

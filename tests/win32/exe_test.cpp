@@ -82,20 +82,33 @@ struct IconGroupEntry {
 };
 #pragma pack(pop)
 
-TEST(Icon, OneImageOf32By32With256Colours) {
+// Drawn at 16 and 24 pixels for the title bar and small views, 32 as designed, 48 for large
+// views; each image is as large as its entry says.
+TEST(Icon, ImagesOf16To48PixelsWith256ColoursEachOfItsStatedSize) {
     Module exe;
     ASSERT_NE(exe.get(), nullptr);
     const std::string group = exe.resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1));
-    ASSERT_EQ(group.size(), 6 + sizeof(IconGroupEntry));
+    ASSERT_GE(group.size(), 6U);
     const auto* header = reinterpret_cast<const WORD*>(group.data());
     EXPECT_EQ(header[1], 1); // icons, not cursors
-    EXPECT_EQ(header[2], 1); // one image
-    const auto* entry = reinterpret_cast<const IconGroupEntry*>(group.data() + 6);
-    EXPECT_EQ(entry->width, 32);
-    EXPECT_EQ(entry->height, 32);
-    EXPECT_EQ(entry->colourCount, 0);
-    EXPECT_EQ(entry->bitCount, 8);
-    EXPECT_NE(LoadImageW(exe.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0), nullptr);
+    ASSERT_EQ(group.size(), 6 + header[2] * sizeof(IconGroupEntry));
+    std::vector<int> sizes;
+    for (WORD i = 0; i < header[2]; ++i) {
+        const auto* entry =
+            reinterpret_cast<const IconGroupEntry*>(group.data() + 6 + i * sizeof(IconGroupEntry));
+        sizes.push_back(entry->width);
+        EXPECT_EQ(entry->height, entry->width);
+        EXPECT_EQ(entry->colourCount, 0);
+        EXPECT_EQ(entry->bitCount, 8);
+        const std::string image = exe.resource(RT_ICON, MAKEINTRESOURCEW(entry->id));
+        ASSERT_GE(image.size(), sizeof(BITMAPINFOHEADER));
+        const auto* bitmap = reinterpret_cast<const BITMAPINFOHEADER*>(image.data());
+        EXPECT_EQ(bitmap->biWidth, entry->width);
+        EXPECT_EQ(bitmap->biHeight, 2 * entry->height); // the colours, then the mask
+        EXPECT_EQ(image.size(), entry->bytes);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48}));
+    EXPECT_NE(LoadImageW(exe.get(), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0), nullptr);
 }
 
 TEST(Manifest, CommonControls6PerMonitorDpiAndAsInvoker) {

@@ -1,25 +1,56 @@
 #!/usr/bin/env bash
-# Installs the MSI silently in the tests' Wine session, checks the program and its Start-menu
-# shortcut are there and that the installed program starts and ends cleanly, then uninstalls it
-# silently and checks both are gone.
+# Reads the MSI's tables back (the Bulgarian shortcut description, what Add/Remove Programs is
+# told, the program's file version), then installs it silently in the tests' Wine session: the
+# program and its Start-menu shortcut are there, the uninstall entry names the install folder,
+# offers no "Change" and gives a size, and the installed program starts and ends cleanly; then it
+# uninstalls silently and checks everything is gone. A 32-bit MSI goes to Program Files (x86);
+# its program is not started, as a 64-bit Wine cannot run it.
 set -euo pipefail
 msi=$1
 exe_tests=$2
 here=$(dirname "$0")
 drive_c=$MORVATEK_WINE_SESSION/prefix/drive_c
-program="$drive_c/Program Files/Morvatek/Morvatek.exe"
+folder='Program Files'
+software='Software'
+if msiinfo suminfo "$msi" | grep -q '^Template: Intel'; then
+    folder='Program Files (x86)'
+    software='Software\Wow6432Node'
+fi
+program="$drive_c/$folder/Morvatek/Morvatek.exe"
 shortcuts() { find "$drive_c" -path '*Start Menu/Programs*' -iname 'Morvatek.lnk'; }
 fail() { echo "FAIL: $*"; exit 1; }
+row() { msiinfo export "$msi" "$1" | tr -d '\r' | awk -F'\t' -v key="$2" '$1 == key'; }
+field() { row "$1" "$2" | cut -f"$3"; }
+
+[ "$(field Shortcut MorvatekShortcut 7)" = "Двоично число в 4-ична, 8-ична и 16-ична бройна система" ] ||
+    fail "shortcut description: '$(field Shortcut MorvatekShortcut 7)'"
+[ "$(field Property ARPNOMODIFY 2)" = 1 ] || fail "ARPNOMODIFY is not set"
+[ "$(field Property ARPSIZE 2)" -gt 100 ] || fail "no estimated size"
+[ "$(field CustomAction SetInstallLocation 3-4)" = "$(printf 'ARPINSTALLLOCATION\t[INSTALLDIR]')" ] ||
+    fail "ARPINSTALLLOCATION is not set to the install folder"
+[ -n "$(row InstallExecuteSequence SetInstallLocation)" ] || fail "the install folder is never set"
+[ -z "$(row Property ARPHELPLINK)$(row Property ARPURLINFOABOUT)" ] || fail "help or about links"
+[ "$(field File MorvatekExe 5)" = 1.0.0.0 ] || fail "the File table has no version"
+echo "ok: the MSI's tables"
 
 "$here/wine_run.sh" msiexec /i "Z:$msi" /qn || fail "silent install ended with status $?"
 [ -f "$program" ] || fail "no $program"
 [ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
 echo "ok: installed $program and $(shortcuts)"
 
-MORVATEK_EXE='C:\Program Files\Morvatek\Morvatek.exe' \
-    "$here/wine_run.sh" "$exe_tests" --gtest_filter='Program.*' >/dev/null ||
-    fail "the installed program did not start and end cleanly"
-echo "ok: the installed program starts, shows its window and ends with status 0"
+uninstall_key="HKLM\\$software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(field Property ProductCode 2)"
+entry=$("$here/wine_run.sh" reg query "$uninstall_key" | tr -d '\r') || fail "no uninstall entry"
+grep -qF "C:\\$folder\\Morvatek\\" <<<"$(grep InstallLocation <<<"$entry")" ||
+    fail "the uninstall entry has no install folder: $entry"
+grep -qE 'NoModify\s+REG_DWORD\s+0x1' <<<"$entry" || fail "the uninstall entry offers Change"
+echo "ok: the uninstall entry names the install folder and offers no Change"
+
+if [ "$folder" = 'Program Files' ]; then
+    MORVATEK_EXE='C:\Program Files\Morvatek\Morvatek.exe' \
+        "$here/wine_run.sh" "$exe_tests" --gtest_filter='Program.*' >/dev/null ||
+        fail "the installed program did not start and end cleanly"
+    echo "ok: the installed program starts, shows its window and ends with status 0"
+fi
 
 "$here/wine_run.sh" msiexec /x "Z:$msi" /qn || fail "silent uninstall ended with status $?"
 [ ! -e "$program" ] || fail "$program is still there"

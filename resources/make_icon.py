@@ -6,8 +6,9 @@ Writes morvatek.png (32 x 32 RGBA), icons/morvatek-N.png at every size a desktop
 drawn sizes, and the 32 and 24 grids scaled with area sampling: crisp at their multiples),
 morvatek.ico (16, 24, 32 and 48 pixels, 256 colours with a mask, for the Windows executable and
 the installer) and morvatek.xpm (compiled into the program, which then shows its icon without
-loading an image reader). Run it again after changing the drawing; the files are kept in the
-repository."""
+loading an image reader), and the hosted web app's icons (icons/web-*.png: 192 and 512 pixels,
+and 512 with room to be cut round). Run it again after changing the drawing; the files are kept
+in the repository."""
 import struct
 import zlib
 from pathlib import Path
@@ -203,6 +204,24 @@ def xpm(pixels):
 WINDOWS_SIZES = (16, 24, 32, 48)
 
 
+def enlarged(pixels, factor):
+    """Each grid cell as a square of factor x factor pixels: crisp at any multiple."""
+    return [[p for p in row for _ in range(factor)] for row in pixels for _ in range(factor)]
+
+
+def maskable(pixels, size):
+    """For launchers that cut the icon to a circle or a rounded square: the drawing enlarged to
+    three quarters of `size`, inside the safe zone, on the window's colour to the edges."""
+    factor = size * 3 // 4 // len(pixels)
+    inner = enlarged(pixels, factor)
+    margin = (size - len(inner)) // 2
+    out = [[WINDOW] * size for _ in range(size)]
+    for y, row in enumerate(inner):
+        for x, p in enumerate(row):
+            out[margin + y][margin + x] = p or WINDOW
+    return out
+
+
 def opaque(pixels):
     """Scaled pictures blend their edges; the .ico's 256 colours with a mask take them opaque."""
     return [[(p[0], p[1], p[2]) if p and (len(p) == 3 or p[3] >= 128) else None for p in row] for row in pixels]
@@ -217,3 +236,7 @@ if __name__ == "__main__":
         (here / "icons" / f"morvatek-{size}.png").write_bytes(png(at_size(size)))
     (here / "morvatek.ico").write_bytes(ico([opaque(at_size(size)) for size in WINDOWS_SIZES]))
     (here / "morvatek.xpm").write_text(xpm(picture))
+    # The hosted web app's icons (build-web/site): 24 x 8 = 192, 32 x 16 = 512.
+    (here / "icons" / "web-192.png").write_bytes(png(enlarged(draw24(), 8)))
+    (here / "icons" / "web-512.png").write_bytes(png(enlarged(picture, 16)))
+    (here / "icons" / "web-maskable-512.png").write_bytes(png(maskable(picture, 512)))

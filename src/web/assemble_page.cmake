@@ -1,7 +1,9 @@
 # Puts the page together: the template, the style and markup the generator writes from the
 # window's description, the icon, and the scripts (the core with its WebAssembly inside, and the
 # page's own) after the window's markup. Without CORE it makes the static yardstick page, which
-# only marks itself ready.
+# only marks itself ready. With SITE it makes the hosted app's index.html: the same page with its
+# manifest and service worker, which its Content Security Policy allows from its own origin
+# alone.
 function(generate part variable)
     execute_process(COMMAND ${NODE} ${GENERATOR} ${part} OUTPUT_VARIABLE text
                     RESULT_VARIABLE status)
@@ -57,8 +59,16 @@ if(CORE)
 else()
     set(SCRIPTS "<script>\naddEventListener('DOMContentLoaded', () => requestAnimationFrame(() => {\n  document.documentElement.dataset.ready = 'true';\n  performance.mark('morvatek-interactive');\n}));\n</script>")
 endif()
+set(CSP "default-src 'none'; script-src 'unsafe-inline' 'wasm-unsafe-eval'; style-src 'unsafe-inline'; img-src data:; connect-src data:")
+set(HEAD_EXTRA "")
+if(SITE)
+    string(APPEND CSP "; manifest-src 'self'; worker-src 'self'")
+    string(REPLACE "img-src data:" "img-src 'self' data:" CSP "${CSP}")
+    set(HEAD_EXTRA "\n<link rel=\"manifest\" href=\"manifest.webmanifest\">")
+    string(APPEND SCRIPTS "\n<script>\nif ('serviceWorker' in navigator) {\n  addEventListener('load', () => navigator.serviceWorker.register('sw.js'));\n}\n</script>")
+endif()
 file(READ ${SOURCES}/morvatek.html.in page)
-foreach(part TITLE ICON BASE_STYLE STYLE WINDOW SCRIPTS)
+foreach(part CSP TITLE ICON HEAD_EXTRA BASE_STYLE STYLE WINDOW SCRIPTS)
     string(REPLACE "@${part}@" "${${part}}" page "${page}")
 endforeach()
 file(WRITE ${OUTPUT} "${page}")

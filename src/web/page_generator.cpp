@@ -2,7 +2,7 @@
 // places and colours every control as designed (1 CSS pixel = 15 twips), the window's markup in
 // tab order with each control's role, name and design-time text, and the page title.
 // Built with the page's own toolchain and run under Node.js at build time.
-// usage: page_generator style|window|title
+// usage: page_generator style|window|title|manifest
 #include "control_looks.h"
 #include "design_texts.h"
 
@@ -190,6 +190,33 @@ void printWindow() {
     std::printf("</div>\n");
 }
 
+std::string hex(const morvatek::form::Rgb& c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red, c.green, c.blue);
+    return text;
+}
+
+// The hosted web app's manifest: named after the window, described by the task statement's
+// label, in the window's colour; every address relative to the site's folder, so that it works
+// under any path.
+void printManifest() {
+    const auto& window = morvatek::form::kWindowLook;
+    const std::string colour = hex(window.background);
+    std::printf("{\n  \"name\": \"%s\",\n  \"short_name\": \"%s\",\n",
+                std::string(window.name).c_str(), std::string(window.name).c_str());
+    std::printf("  \"description\": \"%s\",\n  \"lang\": \"bg\",\n  \"dir\": \"ltr\",\n",
+                utf8(morvatek::design::kLabelCaptions.at(0)).c_str());
+    std::printf("  \"start_url\": \"./\",\n  \"scope\": \"./\",\n  \"display\": "
+                "\"standalone\",\n  \"background_color\": \"%s\",\n  \"theme_color\": \"%s\",\n",
+                colour.c_str(), colour.c_str());
+    std::printf(
+        "  \"icons\": [\n"
+        "    { \"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\" },\n"
+        "    { \"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\" },\n"
+        "    { \"src\": \"icon-maskable-512.png\", \"sizes\": \"512x512\", \"type\": "
+        "\"image/png\", \"purpose\": \"maskable\" }\n  ]\n}\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -200,8 +227,10 @@ int main(int argc, char** argv) {
         printWindow();
     } else if (part == "title") {
         std::printf("%s\n", escaped(morvatek::design::windowCaption()).c_str());
+    } else if (part == "manifest") {
+        printManifest();
     } else {
-        std::fprintf(stderr, "usage: page_generator style|window|title\n");
+        std::fprintf(stderr, "usage: page_generator style|window|title|manifest\n");
         return 2;
     }
     return 0;

@@ -10,6 +10,7 @@ import puppeteer from 'puppeteer-core';
 const built = (file) => fileURLToPath(new URL(`../../build-web/${file}`, import.meta.url));
 export const pagePath = process.env.MORVATEK_PAGE ?? built('morvatek.html');
 export const testPagePath = process.env.MORVATEK_TEST_PAGE ?? built('morvatek-test.html');
+export const sitePath = process.env.MORVATEK_SITE ?? built('site');
 
 export async function startBrowser() {
   const profile = mkdtempSync(join(tmpdir(), 'morvatek-chromium-'));

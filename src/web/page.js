@@ -4,19 +4,11 @@
 // points. No state of its own: every number and text comes from the core.
 (() => {
   let windowElement = null;
-  let fitElement = null;
   let core = null;
   const names = [];
-
-  // Shrinks the whole window to fit a small screen, keeping its layout.
-  function fit() {
-    const width = windowElement.offsetWidth;
-    const height = windowElement.offsetHeight;
-    const scale = Math.min(1, innerWidth / width, innerHeight / height);
-    windowElement.style.transform = scale < 1 ? `scale(${scale})` : '';
-    fitElement.style.width = `${width * scale}px`;
-    fitElement.style.height = `${height * scale}px`;
-  }
+  let defaultOptionStop = null;
+  let announcer = null;
+  let started = false;
 
   function readText(pointer, length) {
     return String.fromCharCode(...core.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
@@ -51,11 +43,12 @@
     }
     const enabled = core._mv_list_enabled(number) === 1;
     setAttributeIfChanged(list, 'aria-disabled', String(!enabled));
-    setAttributeIfChanged(list, 'tabindex', enabled ? '0' : '-1');
+    setAttributeIfChanged(list, 'tabindex', enabled ? list.dataset.tab : '-1');
     list.hidden = core._mv_list_visible(number) !== 1;
   }
 
-  // One Tab stop for the group: the marked button, or the group's first in the tab order.
+  // One Tab stop for the group: the marked button, or the group's first in the tab order. The
+  // page's Tab stops carry the designed order (data-tab), the markup the reading order.
   function showOptionMarks() {
     const options = [...document.querySelectorAll('[role="radio"]')];
     for (const option of options) {
@@ -64,7 +57,7 @@
     }
     const marked = options.find((option) => option.getAttribute('aria-checked') === 'true');
     for (const option of options) {
-      setAttributeIfChanged(option, 'tabindex', option === (marked || options[0]) ? '0' : '-1');
+      setAttributeIfChanged(option, 'tabindex', option === (marked || defaultOptionStop) ? option.dataset.tab : '-1');
     }
   }
 
@@ -81,6 +74,7 @@
     if (!element) {
       return; // a control that lives in the model only
     }
+    announcer.note(element.id);
     if (element.getAttribute('role') === 'listbox') {
       showList(element, number);
     } else if (element.getAttribute('role') === 'radio') {
@@ -89,6 +83,9 @@
       const text = readText(core._mv_text(number), core._mv_text_length(number));
       if (element.value !== text) {
         element.value = text;
+        if (started && element.tagName === 'TEXTAREA') {
+          element.scrollIntoView({ block: 'nearest' }); // on a phone, below the buttons
+        }
       }
       if (element.tagName === 'INPUT') {
         element.scrollLeft = element.scrollWidth; // the newest digit in view, as after typing
@@ -125,7 +122,9 @@
     // click included.
     list.addEventListener('mousedown', (event) => {
       event.preventDefault();
-      list.focus();
+      if (list.getAttribute('aria-disabled') !== 'true') {
+        list.focus();
+      }
     });
     list.addEventListener('click', (event) => {
       const item = itemOf(event);
@@ -172,25 +171,6 @@
     }
   }
 
-  function showRunTimeError(title, text) {
-    const box = document.createElement('div');
-    box.className = 'error-box';
-    box.setAttribute('role', 'alertdialog');
-    box.setAttribute('aria-modal', 'true');
-    box.setAttribute('aria-labelledby', 'error-title');
-    box.setAttribute('aria-describedby', 'error-text');
-    const content = document.createElement('div');
-    const heading = document.createElement('h2');
-    heading.id = 'error-title';
-    heading.textContent = title;
-    const message = document.createElement('p');
-    message.id = 'error-text';
-    message.textContent = text;
-    content.append(heading, message);
-    box.append(content);
-    document.body.append(box);
-  }
-
   // As the program would end: the window takes no further events.
   function endProgram() {
     windowElement.inert = true;
@@ -200,9 +180,8 @@
   function start(module) {
     core = module;
     windowElement = document.querySelector('.window');
-    fitElement = document.querySelector('.fit');
-    addEventListener('resize', fit);
-    fit();
+    defaultOptionStop = document.querySelector('[role="radio"]:not([tabindex="-1"])');
+    announcer = createAnnouncer(document.getElementById('announcer'));
     for (let i = 0; i < core._mv_control_count(); ++i) {
       names.push(asciiAt(core._mv_control_name(i)));
     }
@@ -216,6 +195,7 @@
     if (core._mv_start() === 0) {
       names.forEach((name, number) => show(number));
     }
+    started = true;
     if (core._mv_test_forget_base) {
       window.morvatekTestHooks = { forgetBase: () => core._mv_test_forget_base() };
     }
@@ -233,17 +213,25 @@
     return text;
   }
 
+  if (typeof WebAssembly !== 'object') {
+    showStartFailure(noWebAssemblyText);
+    return;
+  }
   // The core is small enough to compile at once, so the window takes the pupil's actions in the
   // frame that first shows it; where compiling waits, a promise comes back instead.
-  const made = createMorvatek({
-    onControlChanged: (number) => core && names.length && show(number),
-    onRunTimeError: showRunTimeError,
-    onProgramEnd: endProgram,
-    readText,
-  });
-  if (typeof made.then === 'function') {
-    made.then(start);
-  } else {
-    start(made);
+  try {
+    const made = createMorvatek({
+      onControlChanged: (number) => core && names.length && show(number),
+      onRunTimeError: showRunTimeError,
+      onProgramEnd: endProgram,
+      readText,
+    });
+    if (typeof made.then === 'function') {
+      made.then(start).catch(startFailed);
+    } else {
+      start(made);
+    }
+  } catch (error) {
+    startFailed(error);
   }
 })();

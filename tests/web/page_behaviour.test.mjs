@@ -73,6 +73,34 @@ test('a calculation writes the transcript once and shows its top', async () => {
   assert.equal(await page.$eval('#Text1_0', (e) => e.scrollTop), 0);
 });
 
+// A screen reader hears what each action did: the digit (again too), the base, the result.
+test('the live region tells the base, each digit and the result', async () => {
+  const { page } = await openPage(browser);
+  const heard = () => page.$eval('#announcer', (e) => e.textContent.trim());
+  await click(page, '#Option1_1');
+  assert.match(await heard(), /8-ична/);
+  await enterDigits(page, '101');
+  const first = await page.$eval('#announcer', (e) => e.textContent);
+  await clickItem(page, 1);
+  assert.notEqual(await page.$eval('#announcer', (e) => e.textContent), first, 'the same digit again is not told');
+  assert.match(await heard(), /Цифра 1/);
+  await click(page, '#Command1_0');
+  assert.match(await heard(), /13$/);
+  assert.equal(await page.$eval('#announcer', (e) => e.getAttribute('aria-live')), 'polite');
+});
+
+test('a double click selects no static text, and a click does not focus the locked digits', async () => {
+  const { page } = await openPage(browser);
+  const label = await (await page.$('#Label1_0')).boundingBox();
+  await page.mouse.click(label.x + 100, label.y + 10, { count: 2 });
+  assert.equal(await page.evaluate(() => getSelection().toString()), '');
+  await click(page, '#Option1_0');
+  await enterDigits(page, '1');
+  await click(page, '#Command1_0');
+  await clickItem(page, 1);
+  assert.notEqual(await focusId(page), 'List1');
+});
+
 test('after "Изчисли" another base refills the digit list, which takes no clicks', async () => {
   const { page } = await openPage(browser);
   await click(page, '#Option1_0');

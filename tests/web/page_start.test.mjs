@@ -2,9 +2,11 @@
 // what a screen reader is told, the fit on a small screen, and that it asks nothing of any host.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
+import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
 import { createServer } from 'node:http';
+import { pathToFileURL } from 'node:url';
 import {
   boxOf, click, enterDigits, focusId, openPage, pagePath, sitePath, startBrowser, transcript,
 } from './browser.mjs';
@@ -208,17 +210,94 @@ describe('look', () => {
     assert.deepEqual(font, ['"Times New Roman", "Liberation Serif", serif', '16px']);
   });
 
-  test('on a 360 pixel wide screen the whole window shrinks to fit, layout kept', async () => {
-    const { page } = await openPage(browser, { viewport: { width: 360, height: 640, deviceScaleFactor: 3 } });
-    const window = await boxOf(page, 'Morvatek');
-    const scale = 360 / 477;
-    assert.ok(Math.abs(window.width - 360) < 0.5, `window ${window.width} wide`);
-    assert.ok(Math.abs(window.height - 318 * scale) < 0.5);
-    const calculate = await boxOf(page, 'Command1_0');
-    assert.ok(Math.abs(calculate.x - window.x - 328 * scale) < 0.5);
-    assert.ok(Math.abs(calculate.width - 113 * scale) < 0.5);
-    const scrolls = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
-    assert.ok(scrolls[0] <= scrolls[1], 'the page scrolls sideways');
+  // Below the window's width the same controls stand in one column; text keeps its designed size
+  // and nothing scrolls sideways, so phones and browser zoom up to 400 % work.
+  for (const [width, height] of [[360, 640], [320, 256]]) {
+    test(`on a ${width} x ${height} screen: one column, targets of 24 x 24 at least, text of 16 px`, async () => {
+      const { page } = await openPage(browser, { viewport: { width, height } });
+      await click(page, '#Option1_2');
+      const sizes = await page.$$eval('[role="radio"], [role="option"], button, input, textarea',
+        (all) => all.map((e) => [e.id || e.textContent, e.getBoundingClientRect().width, e.getBoundingClientRect().height,
+          parseFloat(getComputedStyle(e).fontSize)]));
+      for (const [name, w, h, font] of sizes) {
+        assert.ok(w >= 24 && h >= 24, `${name}: ${w} x ${h}`);
+        assert.ok(font >= 16, `${name}: ${font} px text`);
+      }
+      const scrolls = await page.evaluate(() => [document.documentElement.scrollWidth, innerWidth]);
+      assert.ok(scrolls[0] <= scrolls[1], `the page scrolls sideways: ${scrolls}`);
+      const top = (id) => boxOf(page, id).then((box) => box.y);
+      assert.ok(await top('Label1_0') < await top('Frame1') && await top('Frame1') < await top('List1')
+        && await top('List1') < await top('Text2') && await top('Text2') < await top('Command1_0')
+        && await top('Command1_1') < await top('Text1_0'), 'not in reading order');
+    });
+  }
+
+  // A contrast theme recolours everything and drops background images: the dot must survive.
+  test('in a contrast theme the chosen base still shows its mark', async () => {
+    const { page } = await openPage(browser);
+    const session = await page.createCDPSession();
+    await session.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+    const option = await page.$('#Option1_0');
+    const before = await option.screenshot({ encoding: 'base64' });
+    await click(page, '#Option1_0');
+    assert.notEqual(await option.screenshot({ encoding: 'base64' }), before);
+  });
+
+  test('on paper the whole transcript, every group line and the result', async () => {
+    const { page } = await openPage(browser);
+    await click(page, '#Option1_0');
+    await enterDigits(page, '1'.repeat(30));
+    await click(page, '#Command1_0');
+    for (const format of ['A4', 'Letter']) {
+      const pdf = await page.pdf({ format });
+      const text = execFileSync('pdftotext', ['-layout', '-', '-'], { input: pdf }).toString();
+      assert.equal(text.match(/^\s*11 = 3\s*$/gm)?.length, 15, text);
+      assert.match(text, /Въведеното число в 4-ична бройна система:\s+333333333333333/);
+      assert.equal(text.split('\f').length - 1, 1, `${format}: more than one page`);
+    }
+  });
+});
+
+// Where the program cannot run, the window says why instead of doing nothing.
+describe('a page that cannot run', () => {
+  const shown = (page, selector) => page.$eval(selector, (e) => getComputedStyle(e).visibility === 'visible'
+    && e.getBoundingClientRect().height > 0 && e.textContent);
+
+  test('with JavaScript off', async () => {
+    const page = await browser.newPage();
+    await page.setJavaScriptEnabled(false);
+    await page.goto(pathToFileURL(pagePath).href);
+    assert.match(await shown(page, 'noscript .start-failure'), /JavaScript е изключен/);
+    assert.equal(await page.$eval('#start-failure', (e) => getComputedStyle(e).display), 'none');
+    await page.close();
+  });
+
+  test('without WebAssembly', async () => {
+    const page = await browser.newPage();
+    await page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
+    await page.goto(pathToFileURL(pagePath).href);
+    await page.waitForSelector('html[data-failed]');
+    assert.match(await shown(page, '#start-failure'), /WebAssembly/);
+    await page.close();
+  });
+
+  test("under a site's policy that forbids its inline scripts", async () => {
+    const html = readFileSync(pagePath);
+    const server = createServer((request, response) => {
+      response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8', 'Content-Security-Policy': "default-src 'self'" });
+      response.end(html);
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const page = await browser.newPage();
+    try {
+      await page.goto(`http://127.0.0.1:${server.address().port}/morvatek.html`);
+      await page.waitForFunction(() => document.getElementById('start-failure').checkVisibility({ visibilityProperty: true }),
+        { timeout: 10000 });
+      assert.match(await page.$eval('#start-failure', (e) => e.textContent), /Content-Security-Policy/);
+    } finally {
+      await page.close();
+      server.close();
+    }
   });
 });
 
@@ -234,6 +313,13 @@ describe('accessibility', () => {
       (node.children ?? []).forEach(walk);
     };
     walk(tree);
+    // Read in the order they stand: the bases from the top down, each label before its control.
+    assert.deepEqual(found.filter((entry) => entry.startsWith('radio:')),
+      ['radio: 4-ична', 'radio: 8-ична', 'radio: 16-ична']);
+    const order = await page.$$eval('.window > *', (all) => all.map((e) => e.id));
+    for (const [label, control] of [['Label1_1', 'Frame1'], ['Label1_2', 'List1'], ['Label1_3', 'Text2']]) {
+      assert.equal(order.indexOf(control), order.indexOf(label) + 1, `${label} before ${control}`);
+    }
     assert.deepEqual(found.sort(), [
       'button: Изчисли',
       'button: Изчисти',

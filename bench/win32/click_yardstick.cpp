@@ -2,9 +2,9 @@
 // where "Изчисли" is and a read-only edit control where the transcript is, which shows the whole
 // 30-digit transcript with one WM_SETTEXT per click. Built the same way as Morvatek.exe.
 #include "yardstick_transcript.h"
+#include "yardstick_window.h"
 
 #include <string>
-#include <windows.h>
 
 namespace {
 
@@ -36,19 +36,7 @@ HWND child(HWND parent, const wchar_t* kind, DWORD style, RECT at, int id) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = L"ClickYardstick";
-    RegisterClassExW(&windowClass);
-    constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT outer{0, 0, 477, 318};
-    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"ClickYardstick", L"Yardstick", kStyle, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = createYardstickWindow(instance, L"ClickYardstick", windowProc);
     child(window, L"BUTTON", BS_PUSHBUTTON, {328, 40, 113, 25}, kButtonId);
     HWND transcript =
         child(window, L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
@@ -57,12 +45,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                              VARIABLE_PITCH | FF_ROMAN, L"Times New Roman");
     SendMessageW(transcript, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return runYardstick(window, showCommand);
 }

@@ -1,6 +1,7 @@
 // Starts and stops a headless Chromium of its own (Debian's, with a fresh profile and no
 // background traffic) and opens the built page from disk, the way a pupil opens the file.
 import { mkdtempSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -77,3 +78,10 @@ export async function enterDigits(page, digits) {
 export const entry = (page) => page.$eval('#Text2', (e) => e.value);
 export const transcript = (page) => page.$eval('#Text1_0', (e) => e.value);
 export const focusId = (page) => page.evaluate(() => document.activeElement.id);
+
+// A web server of the test's own on a free local port; `handler` answers every request.
+export async function serve(handler) {
+  const server = createServer(handler);
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => server.close() };
+}

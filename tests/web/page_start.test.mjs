@@ -5,10 +5,9 @@ import { after, before, describe, test } from 'node:test';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { extname, join } from 'node:path';
-import { createServer } from 'node:http';
 import { pathToFileURL } from 'node:url';
 import {
-  boxOf, click, enterDigits, focusId, openPage, pagePath, sitePath, startBrowser, transcript,
+  boxOf, click, enterDigits, focusId, openPage, pagePath, serve, sitePath, startBrowser, transcript,
 } from './browser.mjs';
 
 // The design's rectangles in twips (left, top, width, height); the option buttons sit in Frame1.
@@ -66,7 +65,7 @@ describe('start', () => {
 describe('from a web server', () => {
   test('served as a plain file it works the same and asks nothing of any other host', async () => {
     const html = readFileSync(pagePath);
-    const server = createServer((request, response) => {
+    const server = await serve((request, response) => {
       if (request.url === '/morvatek.html') {
         response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
         response.end(html);
@@ -75,9 +74,8 @@ describe('from a web server', () => {
         response.end();
       }
     });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     try {
-      const origin = `http://127.0.0.1:${server.address().port}`;
+      const { origin } = server;
       const page = await browser.newPage();
       const requests = [];
       page.on('request', (request) => requests.push(request.url()));
@@ -93,54 +91,53 @@ describe('from a web server', () => {
       server.close();
     }
   });
-});
 
-// The hosted edition under a folder of a plain static server, as a school's web admin puts it.
-test('the hosted site installs as an app and converts offline after one visit', async () => {
-  const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
-    '.webmanifest': 'application/manifest+json' };
-  const server = createServer((request, response) => {
-    const path = new URL(request.url, 'http://localhost').pathname.replace(/^\/apps\/morvatek\//, '/');
+  // The hosted edition under a folder of a plain static server, as a school's web admin puts it.
+  test('the hosted site installs as an app and converts offline after one visit', async () => {
+    const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
+      '.webmanifest': 'application/manifest+json' };
+    const server = await serve((request, response) => {
+      const path = new URL(request.url, 'http://localhost').pathname.replace(/^\/apps\/morvatek\//, '/');
+      try {
+        const body = readFileSync(join(sitePath, path === '/' ? 'index.html' : path));
+        response.writeHead(200, { 'Content-Type': types[extname(path) || '.html'] });
+        response.end(body);
+      } catch {
+        response.writeHead(404);
+        response.end();
+      }
+  });
+    const page = await browser.newPage();
     try {
-      const body = readFileSync(join(sitePath, path === '/' ? 'index.html' : path));
-      response.writeHead(200, { 'Content-Type': types[extname(path) || '.html'] });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
+      const { origin } = server;
+      const requests = [];
+      page.on('request', (request) => requests.push(request.url()));
+      await page.goto(`${origin}/apps/morvatek/`);
+      await page.waitForSelector('html[data-ready]');
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const session = await page.createCDPSession();
+      const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+      const manifest = await (await fetch(`${origin}/apps/morvatek/manifest.webmanifest`)).json();
+      assert.equal(manifest.name, 'Morvatek');
+      assert.equal(manifest.lang, 'bg');
+      assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512', '512x512']);
+
+      await page.setOfflineMode(true);
+      await page.reload();
+      await page.waitForSelector('html[data-ready]');
+      await click(page, '#Option1_1');
+      await enterDigits(page, '1011');
+      await click(page, '#Command1_0');
+      assert.ok((await transcript(page)).endsWith('8-ична бройна система:\n13'));
+      const elsewhere = requests.filter((url) => !url.startsWith('data:') && !url.startsWith(origin));
+      assert.deepEqual(elsewhere, []);
+    } finally {
+      await page.close();
+      server.close();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  const page = await browser.newPage();
-  try {
-    const origin = `http://127.0.0.1:${server.address().port}`;
-    const requests = [];
-    page.on('request', (request) => requests.push(request.url()));
-    await page.goto(`${origin}/apps/morvatek/`);
-    await page.waitForSelector('html[data-ready]');
-    await page.evaluate(() => navigator.serviceWorker.ready);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    const session = await page.createCDPSession();
-    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
-    assert.deepEqual(installabilityErrors, []);
-    const manifest = await (await fetch(`${origin}/apps/morvatek/manifest.webmanifest`)).json();
-    assert.equal(manifest.name, 'Morvatek');
-    assert.equal(manifest.lang, 'bg');
-    assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512', '512x512']);
-
-    await page.setOfflineMode(true);
-    await page.reload();
-    await page.waitForSelector('html[data-ready]');
-    await click(page, '#Option1_1');
-    await enterDigits(page, '1011');
-    await click(page, '#Command1_0');
-    assert.ok((await transcript(page)).endsWith('8-ична бройна система:\n13'));
-    const elsewhere = requests.filter((url) => !url.startsWith('data:') && !url.startsWith(origin));
-    assert.deepEqual(elsewhere, []);
-  } finally {
-    await page.close();
-    server.close();
-  }
 });
 
 describe('look', () => {
@@ -283,14 +280,13 @@ describe('a page that cannot run', () => {
 
   test("under a site's policy that forbids its inline scripts", async () => {
     const html = readFileSync(pagePath);
-    const server = createServer((request, response) => {
+    const server = await serve((request, response) => {
       response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8', 'Content-Security-Policy': "default-src 'self'" });
       response.end(html);
     });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     const page = await browser.newPage();
     try {
-      await page.goto(`http://127.0.0.1:${server.address().port}/morvatek.html`);
+      await page.goto(`${server.origin}/morvatek.html`);
       await page.waitForFunction(() => document.getElementById('start-failure').checkVisibility({ visibilityProperty: true }),
         { timeout: 10000 });
       assert.match(await page.$eval('#start-failure', (e) => e.textContent), /Content-Security-Policy/);

@@ -149,7 +149,10 @@ struct Pixels {
     int width;
     int height;
     std::vector<COLORREF> colours;
-    COLORREF at(int x, int y) const { return colours[static_cast<std::size_t>(y * width + x)]; }
+    COLORREF at(int x, int y) const {
+        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                       static_cast<std::size_t>(x)];
+    }
 };
 
 Pixels capture(HWND window) {

@@ -74,7 +74,9 @@
     if (!element) {
       return; // a control that lives in the model only
     }
-    announcer.note(element.id);
+    if (started) {
+      announcer.note(element.id); // the page as it opens is not news
+    }
     if (element.getAttribute('role') === 'listbox') {
       showList(element, number);
     } else if (element.getAttribute('role') === 'radio') {

@@ -23,11 +23,11 @@ EditControl::EditControl(const form::ControlLook& look, HWND parent, int id, con
     const DWORD lines = look.kind == form::ControlKind::MultiLineTextBox
                             ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
                             : ES_AUTOHSCROLL;
+    // Made empty and filled once it has the window's font: a text laid out in the system font
+    // first would be laid out twice.
     create(parent, id, L"EDIT", visibleStyle() | WS_TABSTOP | ES_READONLY | lines, WS_EX_CLIENTEDGE,
            L"");
     subclass();
-    // Made empty and filled once it has the window's font: a text laid out in the system font
-    // first would be laid out twice.
     const bool multiLine = look.kind == form::ControlKind::MultiLineTextBox;
     follow(model, [this, &model, multiLine] {
         const std::wstring text = wide(model.text());

@@ -77,6 +77,7 @@ test('a calculation writes the transcript once and shows its top', async () => {
 test('the live region tells the base, each digit and the result', async () => {
   const { page } = await openPage(browser);
   const heard = () => page.$eval('#announcer', (e) => e.textContent.trim());
+  assert.equal(await heard(), '', 'the page as it opens is announced');
   await click(page, '#Option1_1');
   assert.match(await heard(), /8-ична/);
   await enterDigits(page, '101');

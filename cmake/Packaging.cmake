@@ -11,7 +11,9 @@ foreach(source morvatek.1 changelog)
                        DEPENDS ${MORVATEK_RESOURCES_DIR}/${source} VERBATIM)
     list(APPEND compressed ${output})
 endforeach()
-add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+add_custom_target(compressed_docs DEPENDS ${compressed})
+# Whatever builds the program builds what is installed with it.
+add_dependencies(morvatek compressed_docs)
 
 install(TARGETS morvatek RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${MORVATEK_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -8,6 +8,7 @@ cmake --build build --target morvatek
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     source scripts/xvfb.sh
     start_xvfb 1024x768x24
+    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     echo "No display here: the window opens on a virtual screen ($DISPLAY)."
     status=0
     QT_QPA_PLATFORM=xcb build/src/qt/morvatek || status=$?

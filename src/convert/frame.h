@@ -20,6 +20,9 @@ public:
     // Puts the button into this frame's group; the frame must outlive it.
     void contain(OptionButton& option);
     void clearAllBut(const OptionButton& chosen);
+    // The button `step` places after `from` (before it when negative), round from either end,
+    // in the order the buttons were put in: top to bottom as they stand in the window.
+    OptionButton& neighbour(const OptionButton& from, int step) const;
 
 private:
     Text caption_;

@@ -14,6 +14,12 @@ void OptionButton::setValue(bool selected) {
     }
 }
 
+OptionButton& OptionButton::pupilMovesBy(int step) {
+    OptionButton& next = frame_ != nullptr ? frame_->neighbour(*this, step) : *this;
+    next.pupilSelects();
+    return next;
+}
+
 void OptionButton::pupilSelects() {
     const auto action = pupilAction();
     if (value_) {

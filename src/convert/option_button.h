@@ -21,6 +21,10 @@ public:
     // Click is raised. Selecting the button that is already marked changes nothing.
     void pupilSelects();
 
+    // An arrow key on this button: the pupil selects the next button of the frame down (`step`
+    // 1) or up (-1), round from either end. Returns the button selected, which takes the focus.
+    OptionButton& pupilMovesBy(int step);
+
 private:
     friend class Frame;
 

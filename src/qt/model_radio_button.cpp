@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QPointer>
-#include <algorithm>
 
 namespace morvatek::qt {
 
@@ -34,8 +33,8 @@ void ModelRadioButton::showModel() {
     }
 }
 
-// The arrow keys go down or up the window, from the last button round to the first and back,
-// and mark the button they land on, as option buttons do on Windows.
+// The arrow keys go down or up the window, round from either end, and mark the button they land
+// on, as option buttons do on Windows; the model chooses which.
 void ModelRadioButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Down:
@@ -52,13 +51,12 @@ void ModelRadioButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void ModelRadioButton::moveBy(int step) {
-    auto group = parentWidget()->findChildren<ModelRadioButton*>(Qt::FindDirectChildrenOnly);
-    std::sort(group.begin(), group.end(),
-              [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
-    const auto count = group.size();
-    ModelRadioButton* next = group[(group.indexOf(this) + step + count) % count];
-    next->model_.pupilSelects();
-    next->setFocus(Qt::TabFocusReason);
+    const OptionButton& next = model_.pupilMovesBy(step);
+    for (auto* button : parentWidget()->findChildren<ModelRadioButton*>()) {
+        if (&button->model_ == &next) {
+            button->setFocus(Qt::TabFocusReason);
+        }
+    }
 }
 
 } // namespace morvatek::qt

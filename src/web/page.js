@@ -153,18 +153,15 @@
   // The arrow keys move to the next button down or up the window and mark it; Space marks the
   // focused one. The buttons never mark themselves: the model does.
   function wireOptions(group) {
-    const options = [...group.querySelectorAll('[role="radio"]')]
-      .sort((a, b) => a.offsetTop - b.offsetTop);
-    for (const option of options) {
+    for (const option of group.querySelectorAll('[role="radio"]')) {
       option.addEventListener('click', () => core._mv_option_select(controlNumber(option)));
       option.addEventListener('keydown', (event) => {
         const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
         if (event.key === ' ') {
           core._mv_option_select(controlNumber(option));
         } else if (step) {
-          const next = options[(options.indexOf(option) + step + options.length) % options.length];
-          next.focus();
-          core._mv_option_select(controlNumber(next));
+          const next = core._mv_option_move_by(controlNumber(option), step);
+          document.getElementById(names[next])?.focus();
         } else {
           return;
         }

@@ -157,6 +157,21 @@ EMSCRIPTEN_KEEPALIVE void mv_option_select(int control) {
         option->pupilSelects();
     }
 }
+// An arrow key on an option button; returns the number of the button it selected, which takes
+// the focus, or -1.
+EMSCRIPTEN_KEEPALIVE int mv_option_move_by(int control, int step) {
+    OptionButton* option = optionButton(control);
+    if (option == nullptr) {
+        return -1;
+    }
+    const OptionButton& next = option->pupilMovesBy(step);
+    for (int other = 0; other < mv_control_count(); ++other) {
+        if (optionButton(other) == &next) {
+            return other;
+        }
+    }
+    return -1;
+}
 EMSCRIPTEN_KEEPALIVE void mv_list_click(int control, int item) {
     if (ListBox* list = listBox(control)) {
         list->pupilSelects(item);

@@ -213,11 +213,6 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-            saveFocus();
-        }
-        return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_SIZE:
         if (wParam == SIZE_MINIMIZED) {
             saveFocus();

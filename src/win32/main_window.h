@@ -66,7 +66,6 @@ private:
     Brushes brushes_;
     std::vector<std::unique_ptr<NativeControl>> controls_; // in tab order
     std::vector<OptionControl*> options_;                  // in tab order
-    std::vector<OptionControl*> optionsFromTop_;
 };
 
 } // namespace morvatek::win32

@@ -57,11 +57,8 @@ void MainWindow::createControls(Morvatek& model) {
         controls_.push_back(std::move(control));
         ++id;
     }
-    optionsFromTop_ = options_;
-    std::sort(optionsFromTop_.begin(), optionsFromTop_.end(),
-              [](const auto* a, const auto* b) { return a->look().rect.top < b->look().rect.top; });
     for (OptionControl* option : options_) {
-        option->joinGroup(optionsFromTop_);
+        option->joinGroup(options_);
     }
     for (OptionButton& option : model.Option1) {
         option.subscribe([this] { keepOneOptionTabStop(); });
@@ -70,10 +67,11 @@ void MainWindow::createControls(Morvatek& model) {
 }
 
 // Marking an option button moves the group's Tab stop to it; with none marked, Tab enters the
-// group at its first button in the tab order.
+// group at its first button in the tab order. Read from the model, the stop is the action's last
+// one whichever button is shown first, so each style is written once.
 void MainWindow::keepOneOptionTabStop() {
     const auto marked = std::find_if(options_.begin(), options_.end(),
-                                     [](const OptionControl* option) { return option->checked(); });
+                                     [](const OptionControl* option) { return option->marked(); });
     const OptionControl* stop = marked != options_.end() ? *marked : options_.front();
     for (const OptionControl* option : options_) {
         const LONG_PTR style = GetWindowLongPtrW(option->hwnd(), GWL_STYLE);

@@ -27,6 +27,10 @@ bool OptionControl::checked() const {
     return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+bool OptionControl::marked() const {
+    return model_.value();
+}
+
 // A click, or Space on the focused button.
 void OptionControl::command(WORD notification) {
     if (notification == BN_CLICKED) {
@@ -34,15 +38,14 @@ void OptionControl::command(WORD notification) {
     }
 }
 
-// The arrow keys go down or up the window, from the last button round to the first and back,
-// and mark the button they land on.
+// The arrow keys go down or up the window, round from either end, and mark the button they land
+// on; the model chooses which.
 void OptionControl::moveBy(int step) {
-    const auto& group = *group_;
-    const auto at = std::find(group.begin(), group.end(), this) - group.begin();
-    const auto count = static_cast<std::ptrdiff_t>(group.size());
-    OptionControl* next = group[static_cast<std::size_t>((at + step + count) % count)];
-    next->model_.pupilSelects();
-    SetFocus(next->hwnd());
+    const OptionButton& next = model_.pupilMovesBy(step);
+    const auto control = std::find_if(group_->begin(), group_->end(), [&next](const auto* option) {
+        return &option->model_ == &next;
+    });
+    SetFocus((*control)->hwnd());
 }
 
 LRESULT OptionControl::subclassed(UINT message, WPARAM wParam, LPARAM lParam) {

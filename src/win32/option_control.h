@@ -16,15 +16,17 @@ class OptionControl : public NativeControl {
 public:
     OptionControl(const form::ControlLook& look, HWND parent, int id, OptionButton& model);
 
-    bool checked() const;
+    // The model's mark, which the button shows once the pupil's action is over.
+    bool marked() const;
     void command(WORD notification) override;
-    // The buttons of the group from the top of the window down, which the arrow keys walk.
-    void joinGroup(const std::vector<OptionControl*>& fromTop) { group_ = &fromTop; }
+    // The buttons of the group, among which the arrow keys move the focus.
+    void joinGroup(const std::vector<OptionControl*>& group) { group_ = &group; }
 
 protected:
     LRESULT subclassed(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool checked() const;
     void moveBy(int step);
 
     OptionButton& model_;

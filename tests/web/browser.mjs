@@ -34,6 +34,17 @@ export async function startBrowser() {
   };
 }
 
+// Every address the page asks for, from now on.
+export function recordRequests(page) {
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
+  return requests;
+}
+
+// The requests that went anywhere but to `origin` (an inline data: address goes nowhere).
+export const elsewhere = (requests, origin) =>
+  requests.filter((url) => !url.startsWith('data:') && !url.startsWith(origin));
+
 // Opens the page and waits until the program runs in it. Every request the page makes is
 // recorded: it must make none beyond its own file.
 export async function openPage(browser, { path = pagePath, viewport, colorScheme } = {}) {
@@ -42,8 +53,7 @@ export async function openPage(browser, { path = pagePath, viewport, colorScheme
   if (colorScheme) {
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: colorScheme }]);
   }
-  const requests = [];
-  page.on('request', (request) => requests.push(request.url()));
+  const requests = recordRequests(page);
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pathToFileURL(path).href);

@@ -15,7 +15,7 @@ linux=(
 windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wixl msitools wine wine64 xvfb fonts-liberation
+    wixl msitools wine wine64 wine32:i386 xvfb fonts-liberation
 )
 web=(
     cmake ninja-build googletest emscripten nodejs chromium fonts-liberation poppler-utils
@@ -49,5 +49,9 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
 echo "Installing: ${missing[*]}"
+# The 32-bit Wine that starts the 32-bit program comes from Debian's i386 architecture.
+if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -173,6 +173,29 @@ TEST(ListBoxChanges, PropertyChangesNotifyTheDisplayButRaiseNoClick) {
     EXPECT_EQ(changes, 4);
 }
 
+TEST(ListBoxChanges, NestedActionsDeliverOnceAtTheOuterEndInFirstChangedOrder) {
+    ChangeQueue queue;
+    TextBox first;
+    TextBox second;
+    std::vector<char> heard;
+    first.subscribe([&] { heard.push_back('1'); });
+    second.subscribe([&] { heard.push_back('2'); });
+    first.queueChangesIn(queue);
+    second.queueChangesIn(queue);
+    {
+        const ChangeQueue::Hold outer(&queue);
+        second.setText(u"a");
+        {
+            const ChangeQueue::Hold inner(&queue);
+            first.setText(u"b");
+            second.setText(u"c");
+        }
+        EXPECT_TRUE(heard.empty()) << "an inner action's end delivers nothing";
+        first.setText(u"d");
+    }
+    EXPECT_EQ(heard, (std::vector<char>{'2', '1'}));
+}
+
 TEST(OptionGroup, SelectingOneClearsTheOthersAndRaisesItsClick) {
     Morvatek window;
     int clicks = 0;

@@ -93,5 +93,14 @@ export const focusId = (page) => page.evaluate(() => document.activeElement.id);
 export async function serve(handler) {
   const server = createServer(handler);
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { origin: `http://127.0.0.1:${server.address().port}`, close: () => server.close() };
+  // Closing drops the connections a browser keeps alive too: the server is really gone.
+  let open = true;
+  const close = () => {
+    if (open) {
+      open = false;
+      server.close();
+      server.closeAllConnections();
+    }
+  };
+  return { origin: `http://127.0.0.1:${server.address().port}`, close };
 }

@@ -62,6 +62,9 @@ test('keys on the digit list enter the digit they land on', async () => {
     await page.focus('#List1');
     await press(page, keys);
     assert.equal(await entry(page), expected, keys.join(' '));
+    // A screen reader hears the item the keys landed on, the digit just entered.
+    const active = await page.$eval('#List1', (e) => e.getAttribute('aria-activedescendant'));
+    assert.equal(active, expected === '' ? null : `List1-item${expected.at(-1)}`, keys.join(' '));
   }
 });
 

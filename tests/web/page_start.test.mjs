@@ -122,7 +122,10 @@ describe('from a web server', () => {
       assert.equal(manifest.lang, 'bg');
       assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512', '512x512']);
 
+      // The school's server down too: offline emulation alone leaves the worker's own requests
+      // to the network.
       await page.setOfflineMode(true);
+      server.close();
       await page.reload();
       await page.waitForSelector('html[data-ready]');
       await click(page, '#Option1_1');
@@ -184,6 +187,15 @@ describe('look', () => {
     await click(page, '#List1-item1');
     const background = (row) => page.$eval(`#List1-item${row}`, (e) => getComputedStyle(e).backgroundColor);
     assert.notEqual(await background(1), await background(0));
+    // In a list the pupil can still click, the selection is the system's, not a greyed one.
+    const selectedItem = await page.evaluate(() => {
+      const probe = document.body.appendChild(document.createElement('div'));
+      probe.style.background = 'SelectedItem';
+      const colour = getComputedStyle(probe).backgroundColor;
+      probe.remove();
+      return colour;
+    });
+    assert.equal(await background(1), selectedItem);
   });
 
   test('the task statement is centred in its label', async () => {
@@ -206,7 +218,7 @@ describe('look', () => {
 
   // Below the window's width the same controls stand in one column; text keeps its designed size
   // and nothing scrolls sideways, so phones and browser zoom up to 400 % work.
-  for (const [width, height] of [[360, 640], [320, 256]]) {
+  for (const [width, height] of [[412, 915], [360, 640], [320, 256]]) {
     test(`on a ${width} x ${height} screen: one column, targets of 24 x 24 at least, text of 16 px`, async () => {
       const { page } = await openPage(browser, { viewport: { width, height } });
       await click(page, '#Option1_2');

@@ -1,6 +1,5 @@
 // The built Morvatek.exe read back as Windows reads it: its version record, its icon and its
-// manifest, and the program started for real: it shows its window and ends with status 0 when
-// the window is closed. MORVATEK_EXE names the executable.
+// manifest. MORVATEK_EXE names the executable.
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -118,60 +117,6 @@ TEST(Manifest, CommonControls6PerMonitorDpiAndAsInvoker) {
                              "PerMonitorV2", "level=\"asInvoker\""}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
-}
-
-HWND windowOfProcess(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (owner == s->processId && std::wstring(className) == L"Morvatek" &&
-                IsWindowVisible(window) != FALSE) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// Started as Explorer would start it: the window appears with its caption, and closing it ends
-// the program with status 0.
-TEST(Program, ShowsItsWindowAndEndsWithStatusZeroWhenClosed) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + exePath() + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    WaitForInputIdle(process.hProcess, 10000);
-    HWND window = nullptr;
-    for (int attempt = 0; attempt < 200 && window == nullptr; ++attempt) {
-        window = windowOfProcess(process.dwProcessId);
-        if (window == nullptr) {
-            WaitForSingleObject(process.hProcess, 50);
-        }
-    }
-    ASSERT_NE(window, nullptr) << "no window";
-    wchar_t caption[128] = {};
-    GetWindowTextW(window, caption, 128);
-    EXPECT_EQ(std::wstring(caption),
-              L"www.morvatek.example Бройна система - директно преобразуване");
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    DWORD status = 99;
-    GetExitCodeProcess(process.hProcess, &status);
-    EXPECT_EQ(status, 0U);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 } // namespace

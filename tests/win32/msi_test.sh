@@ -3,8 +3,8 @@
 # told, the program's file version), then installs it silently in the tests' Wine session: the
 # program and its Start-menu shortcut are there, the uninstall entry names the install folder,
 # offers no "Change" and gives a size, and the installed program starts and ends cleanly; then it
-# uninstalls silently and checks everything is gone. A 32-bit MSI goes to Program Files (x86);
-# its program is not started, as a 64-bit Wine cannot run it.
+# uninstalls silently and checks everything is gone. A 32-bit MSI in a 64-bit prefix goes to
+# Program Files (x86), as on 64-bit Windows.
 set -euo pipefail
 msi=$1
 exe_tests=$2
@@ -12,7 +12,8 @@ here=$(dirname "$0")
 drive_c=$MORVATEK_WINE_SESSION/prefix/drive_c
 folder='Program Files'
 software='Software'
-if msiinfo suminfo "$msi" | grep -q '^Template: Intel'; then
+if msiinfo suminfo "$msi" | grep -q '^Template: Intel' &&
+    [ "$(cat "$MORVATEK_WINE_SESSION/arch" 2>/dev/null || echo win64)" = win64 ]; then
     folder='Program Files (x86)'
     software='Software\Wow6432Node'
 fi
@@ -45,12 +46,10 @@ grep -qF "C:\\$folder\\Morvatek\\" <<<"$(grep InstallLocation <<<"$entry")" ||
 grep -qE 'NoModify\s+REG_DWORD\s+0x1' <<<"$entry" || fail "the uninstall entry offers Change"
 echo "ok: the uninstall entry names the install folder and offers no Change"
 
-if [ "$folder" = 'Program Files' ]; then
-    MORVATEK_EXE='C:\Program Files\Morvatek\Morvatek.exe' \
-        "$here/wine_run.sh" "$exe_tests" --gtest_filter='Program.*' >/dev/null ||
-        fail "the installed program did not start and end cleanly"
-    echo "ok: the installed program starts, shows its window and ends with status 0"
-fi
+MORVATEK_EXE="C:\\$folder\\Morvatek\\Morvatek.exe" \
+    "$here/wine_run.sh" "$exe_tests" --gtest_filter='Program.*' >/dev/null ||
+    fail "the installed program did not start and end cleanly"
+echo "ok: the installed program starts, shows its window and ends with status 0"
 
 "$here/wine_run.sh" msiexec /x "Z:$msi" /qn || fail "silent uninstall ended with status $?"
 [ ! -e "$program" ] || fail "$program is still there"

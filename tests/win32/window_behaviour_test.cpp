@@ -1,6 +1,7 @@
 // The pupil's clicks and keys as real messages on the Win32 controls, and what the window shows
 // in return.
 #include "conversion_oracle.h"
+#include "message_loop.h"
 #include "open_window.h"
 
 #include <commctrl.h>
@@ -166,6 +167,16 @@ TEST(Transcript, CanBeSelectedAndCopiedButNotEdited) {
     EXPECT_TRUE(open.transcript().ends_with("\r\n13")) << "the pupil edited the transcript";
 }
 
+// Counts WM_SETTEXT in the int at `count`. A function of its own, as Windows calls it: a lambda
+// would not have the 32-bit calling convention.
+LRESULT CALLBACK counter(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                         DWORD_PTR count) {
+    if (message == WM_SETTEXT) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 // The handlers assign the transcript once per group and line; the window shows the end result
 // in one go, from its top.
 TEST(Transcript, ACalculationSetsItsTextOnceAndShowsItsTop) {
@@ -174,13 +185,6 @@ TEST(Transcript, ACalculationSetsItsTextOnceAndShowsItsTop) {
     open.enterDigits(std::string(30, '1'));
     HWND transcript = open.control("Text1_0");
     int setTexts = 0;
-    const SUBCLASSPROC counter = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR /*id*/, DWORD_PTR count) -> LRESULT {
-        if (message == WM_SETTEXT) {
-            ++*reinterpret_cast<int*>(count);
-        }
-        return DefSubclassProc(window, message, wParam, lParam);
-    };
     SetWindowSubclass(transcript, counter, 1, reinterpret_cast<DWORD_PTR>(&setTexts));
     open.click("Command1_0");
     RemoveWindowSubclass(transcript, counter, 1);
@@ -216,7 +220,22 @@ TEST(Focus, ComingBackToTheWindowGivesTheFocusBackToTheDigitList) {
         SetForegroundWindow(open.hwnd());
         open.pump();
     };
-    for (const auto& leaveAndReturn : {+minimiseAndRestore, +switchAwayAndBack}) {
+    // The focus moves on while the window is inactive; coming back still restores the saved one.
+    const auto focusMovesWhileInactive = [](OpenWindow& open) {
+        SendMessageW(open.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(open.control("Command1_1"));
+        SendMessageW(open.hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+        open.pump();
+    };
+    const auto windowItselfTakesTheFocus = [](OpenWindow& open) {
+        SendMessageW(open.hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+        SetFocus(open.hwnd());
+        open.pump();
+    };
+    int way = 0;
+    for (const auto& leaveAndReturn : {+minimiseAndRestore, +switchAwayAndBack,
+                                       +focusMovesWhileInactive, +windowItselfTakesTheFocus}) {
+        SCOPED_TRACE(++way);
         OpenWindow open;
         open.click("Option1_0");
         open.clickItem(1);
@@ -237,6 +256,9 @@ TEST(ErrorPath, RunTimeErrorIsShownOnceAndEndsTheProgramWithStatusOne) {
     EXPECT_NE(open.shownErrors().front().find(L"Option1(-1)"), std::wstring::npos);
     EXPECT_EQ(open.quitStatus(), 1);
     EXPECT_FALSE(IsWindow(open.hwnd()));
+    // The program's own loop ends with that status, which becomes the exit status.
+    PostQuitMessage(1);
+    EXPECT_EQ(win32::runMessageLoop(open.hwnd()), 1);
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Starts or stops the Windows tests' private Wine session: an X server of its own (Xvfb), a
-# 64-bit Wine prefix inside the build folder, and a wineserver that stays up between the test
-# programs. Wine finds no Times New Roman on Linux, so the prefix maps it to the metric-compatible
+# Wine prefix inside the build folder (64-bit, or 32-bit for the 32-bit build, as on an old PC),
+# and a wineserver that stays up between the test programs. A prefix made by another Wine
+# installation (before wine32 came, say) no longer boots, so it is made anew. Wine finds no Times New Roman on Linux, so the prefix maps it to the metric-compatible
 # Liberation Serif; the program itself relies on no such mapping.
 # With MORVATEK_WINE_DESKTOP=off a new prefix has no virtual desktop: each window is an X window
 # of its own, which the click benchmark watches and clicks from outside.
-# usage: wine_session.sh start|stop SESSION_FOLDER
+# usage: wine_session.sh start|stop SESSION_FOLDER [win64|win32]
 set -euo pipefail
 action=$1
 session=$2
-export WINEPREFIX=$session/prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+arch=${3:-win64}
+export WINEPREFIX=$session/prefix WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Wine's helpers outlive the command that starts them and would hold on to the caller's output.
 quietly() { "$@" >/dev/null 2>&1 </dev/null; }
@@ -36,6 +38,11 @@ configure_prefix() {
     wineserver -w 2>/dev/null || true
 }
 
+# The Wine installation a prefix was made by.
+wine_packages() {
+    dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' 'wine*' 'libwine*' 2>/dev/null | sort
+}
+
 start() {
     stop
     mkdir -p "$session"
@@ -51,8 +58,17 @@ start() {
     [ -n "$number" ] || { echo "Xvfb did not start"; exit 1; }
     echo "$number" >"$session/display"
     export DISPLAY=:$number
+    # wine_run.sh runs the programs with the loader of the prefix's architecture.
+    echo "$arch" >"$session/arch"
+    local installed
+    installed=$(wine_packages)
+    if [ "$(cat "$session/wine-packages" 2>/dev/null)" != "$installed" ]; then
+        wineserver -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         configure_prefix
+        echo "$installed" >"$session/wine-packages"
     fi
     quietly wineserver -p
     quietly wineboot
@@ -62,5 +78,5 @@ start() {
 case $action in
 start) start ;;
 stop) stop ;;
-*) echo "usage: $0 start|stop SESSION_FOLDER" >&2; exit 2 ;;
+*) echo "usage: $0 start|stop SESSION_FOLDER [win64|win32]" >&2; exit 2 ;;
 esac

@@ -1,5 +1,6 @@
 #include "morvatek_window.h"
 
+#include "accessible_names.h"
 #include "coloured_widgets.h"
 #include "control_looks.h"
 #include "design_texts.h"
@@ -40,9 +41,8 @@ Qt::Alignment qAlignment(form::Alignment alignment) {
 // A screen reader names the control after the label the design puts next to it.
 void MorvatekWindow::nameAfterLabel(QWidget* widget) {
     const auto& look = form::lookOf(widget->objectName().toStdString());
-    auto* label = findChild<QLabel*>(qName(look.labelledBy));
-    label->setBuddy(widget);
-    widget->setAccessibleName(label->text());
+    findChild<QLabel*>(qName(look.labelledBy))->setBuddy(widget);
+    widget->setAccessibleName(qText(form::accessibleName(look)));
 }
 
 MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(parent) {
@@ -112,7 +112,7 @@ void MorvatekWindow::createTextBoxes(const Morvatek& model) {
     showTextBoxIn(entry, model.Text2);
     nameAfterLabel(entry);
     findChild<QWidget*>(QStringLiteral("Text1_0"))
-        ->setAccessibleName(qText(design::kTranscriptName));
+        ->setAccessibleName(qText(form::accessibleName(form::lookOf("Text1_0"))));
 }
 
 void MorvatekWindow::createButtons(Morvatek& model) {

@@ -64,7 +64,8 @@ private:
     Icon smallIcon_;
     Icon bigIcon_;
     Brushes brushes_;
-    std::vector<std::unique_ptr<NativeControl>> controls_; // in tab order
+    ScreenReaderNames screenReaderNames_; // outlives the controls that answer through it
+    std::vector<std::unique_ptr<NativeControl>> controls_; // in creation order
     std::vector<OptionControl*> options_;                  // in tab order
 };
 

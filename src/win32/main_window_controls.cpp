@@ -1,3 +1,4 @@
+#include "accessible_names.h"
 #include "button_control.h"
 #include "edit_control.h"
 #include "list_control.h"
@@ -13,10 +14,43 @@
 // the model, and found again by name, handle or id.
 namespace morvatek::win32 {
 
+namespace {
+
+bool namesAnother(const form::ControlLook& label) {
+    const auto looks = form::controlLooks();
+    return std::any_of(looks.begin(), looks.end(), [&label](const form::ControlLook& look) {
+        return look.labelledBy == label.name;
+    });
+}
+
+// Tab order, with each caption moved to right before the control it names: Windows names a text
+// box after the caption before it. Captions take no Tab stop, so Tab keeps the designed order.
+std::vector<const form::ControlLook*> creationOrder() {
+    std::vector<const form::ControlLook*> order;
+    for (const form::ControlLook* look : form::controlsInTabOrder()) {
+        if (!namesAnother(*look)) {
+            if (!look->labelledBy.empty()) {
+                order.push_back(&form::lookOf(look->labelledBy));
+            }
+            order.push_back(look);
+        }
+    }
+    return order;
+}
+
+// A control whose name comes from elsewhere than its own text, which not every screen reader
+// finds by itself.
+bool namedFromElsewhere(const form::ControlLook& look) {
+    return look.kind != form::ControlKind::Label && look.kind != form::ControlKind::OptionButton &&
+           look.kind != form::ControlKind::CommandButton && !form::accessibleName(look).empty();
+}
+
+} // namespace
+
 void MainWindow::createControls(Morvatek& model) {
     int id = kFirstControlId;
     bool afterOption = false;
-    for (const form::ControlLook* look : form::controlsInTabOrder()) {
+    for (const form::ControlLook* look : creationOrder()) {
         const std::string_view name = look->name;
         std::unique_ptr<NativeControl> control;
         switch (look->kind) {
@@ -54,6 +88,9 @@ void MainWindow::createControls(Morvatek& model) {
                               GetWindowLongPtrW(control->hwnd(), GWL_STYLE) | WS_GROUP);
         }
         afterOption = option;
+        if (namedFromElsewhere(*look)) {
+            control->nameForScreenReaders(screenReaderNames_);
+        }
         controls_.push_back(std::move(control));
         ++id;
     }

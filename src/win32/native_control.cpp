@@ -1,7 +1,9 @@
 #include "native_control.h"
 
+#include "accessible_names.h"
 #include "dpi.h"
 #include "twips.h"
+#include "wide_text.h"
 
 #include <commctrl.h>
 
@@ -57,6 +59,11 @@ void NativeControl::subclass() {
     SetWindowSubclass(hwnd_, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
+void NativeControl::nameForScreenReaders(ScreenReaderNames& names) {
+    screenReaderNames_ = &names;
+    subclass();
+}
+
 LRESULT NativeControl::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) const {
     return DefSubclassProc(hwnd_, message, wParam, lParam);
 }
@@ -67,7 +74,15 @@ LRESULT CALLBACK NativeControl::subclassProc(HWND window, UINT message, WPARAM w
         RemoveWindowSubclass(window, subclassProc, kSubclassId);
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    return reinterpret_cast<NativeControl*>(self)->subclassed(message, wParam, lParam);
+    auto* control = reinterpret_cast<NativeControl*>(self);
+    if (message == WM_GETOBJECT && control->screenReaderNames_ != nullptr) {
+        const LRESULT answer = control->screenReaderNames_->answer(
+            window, wParam, lParam, wide(form::accessibleName(control->look_)));
+        if (answer != 0) {
+            return answer;
+        }
+    }
+    return control->subclassed(message, wParam, lParam);
 }
 
 } // namespace morvatek::win32

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control_looks.h"
+#include "screen_reader_names.h"
 
 #include <memory>
 #include <string>
@@ -10,7 +11,7 @@ namespace morvatek::win32 {
 
 // A native child control made from one row of the look table, following one control of the
 // model. The window creates them in tab order, so that their z-order is the order the dialog
-// manager walks with Tab.
+// manager walks with Tab, each caption right before the control it names.
 class NativeControl {
 public:
     explicit NativeControl(const form::ControlLook& look) : look_(look) {}
@@ -25,6 +26,9 @@ public:
     void place(int dpi, HFONT font) const;
     // The designed rectangle in the window's client area at `dpi`.
     RECT pixelRect(int dpi) const;
+
+    // From now on a screen reader hears the design's name for the control (screen_reader_names.h).
+    void nameForScreenReaders(ScreenReaderNames& names);
 
     // A notification the control sent to the window (BN_CLICKED, …).
     virtual void command(WORD /*notification*/) {}
@@ -61,6 +65,7 @@ private:
 
     const form::ControlLook& look_;
     HWND hwnd_ = nullptr;
+    ScreenReaderNames* screenReaderNames_ = nullptr;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 

@@ -1,6 +1,8 @@
-// Morvatek.exe started for real: it shows its window and ends with status 0 when the window is
-// closed. MORVATEK_EXE names the executable.
+// Morvatek.exe started for real: it shows its window, a screen reader in another process hears
+// each control's name, and it ends with status 0 when the window is closed. MORVATEK_EXE names
+// the executable.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <string>
 #include <windows.h>
 
@@ -90,6 +92,82 @@ TEST(Program, ShowsItsWindowAndEndsWithStatusZeroWhenClosed) {
     EXPECT_EQ(std::wstring(caption),
               L"www.morvatek.example Бройна система - директно преобразуване");
     EXPECT_EQ(program.close(), 0U);
+}
+
+std::string utf8(const wchar_t* text) {
+    std::string bytes(static_cast<std::size_t>(
+                          WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr)),
+                      '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                        nullptr);
+    bytes.pop_back(); // the terminating null
+    return bytes;
+}
+
+// The child at a designed place (twips at 96 DPI, 15 to the pixel) in the window's client area.
+HWND childAt(HWND window, int leftTwips, int topTwips) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        if (rect.left == leftTwips / 15 && rect.top == topTwips / 15 &&
+            IsWindowVisible(child) != FALSE) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+// What a screen reader hears, asked from this other process as one asks: the client object of
+// each control the pupil reaches, its name and, where Wine's standard objects tell it, its role.
+TEST(ScreenReader, HearsEveryControlByTheNameTheOtherFrontEndsGiveIt) {
+    struct Row {
+        const char* control;
+        int left; // twips
+        int top;
+        const char* name;
+        LONG role; // 0: not told by Wine's standard object
+    };
+    const Row rows[] = {
+        {"Text2", 3720, 1440, "Въведено двоично число", ROLE_SYSTEM_TEXT},
+        {"Text1(0)", 240, 2640, "Ход на преобразуването", ROLE_SYSTEM_TEXT},
+        {"List1", 2640, 1200, "Цифри", 0},
+        {"Frame1", 120, 840, "Бройна система", 0},
+        {"Option1(0)", 360, 960, "4-ична", 0},
+        {"Option1(1)", 360, 1320, "8-ична", 0},
+        {"Option1(2)", 360, 1680, "16-ична", 0},
+        {"Command1(0)", 4920, 600, "Изчисли", 0},
+        {"Command1(1)", 2640, 2040, "Изчисти", 0},
+    };
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    {
+        const StartedProgram program;
+        ASSERT_NE(program.window(), nullptr) << "no window";
+        for (const Row& row : rows) {
+            HWND child = childAt(program.window(), row.left, row.top);
+            ASSERT_NE(child, nullptr) << row.control;
+            IAccessible* object = nullptr;
+            ASSERT_EQ(AccessibleObjectFromWindow(child, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&object)),
+                      S_OK)
+                << row.control;
+            VARIANT self{};
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            BSTR name = nullptr;
+            EXPECT_EQ(object->get_accName(self, &name), S_OK) << row.control;
+            EXPECT_EQ(utf8(name != nullptr ? name : L"(none)"), row.name) << row.control;
+            SysFreeString(name);
+            VARIANT role{};
+            if (row.role != 0 && object->get_accRole(self, &role) == S_OK) {
+                EXPECT_EQ(role.lVal, row.role) << row.control;
+            }
+            object->Release();
+        }
+        program.close();
+    }
+    CoUninitialize();
 }
 
 } // namespace

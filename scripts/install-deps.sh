@@ -18,7 +18,7 @@ windows=(
     wixl msitools wine wine64 wine32:i386 xvfb fonts-liberation
 )
 web=(
-    cmake ninja-build googletest emscripten nodejs chromium fonts-liberation poppler-utils
+    cmake ninja-build googletest emscripten nodejs chromium firefox-esr fonts-liberation poppler-utils
 )
 # Some machines have a Node.js that brings its own npm; Debian's comes in a package of its own.
 if ! command -v npm >/dev/null; then

@@ -7,7 +7,7 @@
 #    (build-windows*/wine-session, 32-bit and 64-bit); the 64-bit one also installs the 32-bit
 #    MSI, as on 64-bit Windows;
 #  - Web: the core's tests compiled with Emscripten and run under Node.js, then the page in a
-#    headless Chromium that each test file starts and stops itself.
+#    headless Chromium and Firefox ESR that each test file starts and stops itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh linux windows web
@@ -36,7 +36,7 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmak
 cmake --build build-windows -j "$jobs"
 (cd build-windows && ctest --output-on-failure -j "$jobs")
 
-echo "== Web, under Node.js and in headless Chromium"
+echo "== Web, under Node.js and in headless Chromium and Firefox ESR"
 scripts/build-web.sh
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 (cd build-web && ctest --output-on-failure -j "$jobs")

@@ -43,12 +43,12 @@
     }
     const enabled = core._mv_list_enabled(number) === 1;
     setAttributeIfChanged(list, 'aria-disabled', String(!enabled));
-    setAttributeIfChanged(list, 'tabindex', enabled ? list.dataset.tab : '-1');
+    setAttributeIfChanged(list, 'tabindex', enabled ? '0' : '-1');
     list.hidden = core._mv_list_visible(number) !== 1;
   }
 
   // One Tab stop for the group: the marked button, or the group's first in the tab order. The
-  // page's Tab stops carry the designed order (data-tab), the markup the reading order.
+  // markup stands in the designed Tab order, aria-owns gives the reading order.
   function showOptionMarks() {
     const options = [...document.querySelectorAll('[role="radio"]')];
     for (const option of options) {
@@ -57,7 +57,7 @@
     }
     const marked = options.find((option) => option.getAttribute('aria-checked') === 'true');
     for (const option of options) {
-      setAttributeIfChanged(option, 'tabindex', option === (marked || defaultOptionStop) ? option.dataset.tab : '-1');
+      setAttributeIfChanged(option, 'tabindex', option === (marked || defaultOptionStop) ? '0' : '-1');
     }
   }
 

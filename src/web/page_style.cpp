@@ -51,11 +51,23 @@ void printPlaces() {
     std::printf("}\n");
 }
 
+// Below the window's width the controls stand in one column in reading order, whatever their
+// order in the markup.
+void printColumnOrder() {
+    std::printf("@media not all and (min-width: %s) {\n",
+                px(form::kWindowLook.clientWidth).c_str());
+    for (std::size_t place = 0; place < kReadingOrder.size(); ++place) {
+        std::printf("#%s { order: %zu; }\n", std::string(kReadingOrder.at(place)).c_str(), place);
+    }
+    std::printf("}\n");
+}
+
 } // namespace
 
 void printStyle() {
     printLooks();
     printPlaces();
+    printColumnOrder();
 }
 
 } // namespace morvatek::web

@@ -1,10 +1,12 @@
-// Starts and stops a headless Chromium of its own (Debian's, with a fresh profile and no
-// background traffic) and opens the built page from disk, the way a pupil opens the file.
+// Starts and stops a headless browser of its own, with a fresh profile and no background
+// traffic, and opens the built page from disk, the way a pupil opens the file. Debian's Chromium
+// by default; Debian's Firefox ESR with MORVATEK_BROWSER=firefox, driven over WebDriver BiDi.
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import axe from 'axe-core';
 import puppeteer from 'puppeteer-core';
 
 // The pages the web build writes; CTest names them, and by hand the default build folder holds them.
@@ -13,17 +15,37 @@ export const pagePath = process.env.MORVATEK_PAGE ?? built('morvatek.html');
 export const testPagePath = process.env.MORVATEK_TEST_PAGE ?? built('morvatek-test.html');
 export const sitePath = process.env.MORVATEK_SITE ?? built('site');
 
+export const firefox = process.env.MORVATEK_BROWSER === 'firefox';
+// The reason a test that needs Chromium's own protocol is skipped in Firefox, or false.
+export const chromiumOnly = firefox && 'needs the Chrome DevTools Protocol';
+
+const chromium = {
+  executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+  args: [
+    '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync',
+    '--font-render-hinting=none',
+  ],
+};
+const firefoxEsr = {
+  browser: 'firefox',
+  executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+  extraPrefsFirefox: {
+    'app.update.enabled': false,
+    'browser.safebrowsing.malware.enabled': false,
+    'browser.safebrowsing.phishing.enabled': false,
+    'network.captive-portal-service.enabled': false,
+    'network.connectivity-service.enabled': false,
+    'toolkit.telemetry.enabled': false,
+  },
+};
+
 export async function startBrowser() {
-  const profile = mkdtempSync(join(tmpdir(), 'morvatek-chromium-'));
+  const profile = mkdtempSync(join(tmpdir(), 'morvatek-browser-'));
   const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    ...(firefox ? firefoxEsr : chromium),
     headless: true,
     userDataDir: profile,
-    args: [
-      '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-      '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--font-render-hinting=none',
-    ],
   });
   return {
     browser,
@@ -32,6 +54,17 @@ export async function startBrowser() {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// Every rule of WCAG 2.0 to 2.2, levels A and AA, and of axe-core's best practices that the page
+// breaks, each with the elements that break it.
+export async function accessibilityViolations(page) {
+  await page.evaluate(axe.source);
+  const results = await page.evaluate(() => globalThis.axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22a', 'wcag22aa', 'best-practice'] },
+  }));
+  return results.violations.map((violation) =>
+    `${violation.id}: ${violation.nodes.map((node) => node.target.join(' ')).join(', ')}`);
 }
 
 // Every address the page asks for, from now on.
@@ -69,6 +102,7 @@ export async function boxOf(page, id) {
 // A real mouse click in the middle of the element (or at an offset inside it).
 export async function click(page, selector, offset) {
   const element = await page.$(selector);
+  await element.evaluate((e) => e.scrollIntoView({ block: 'nearest' })); // as a pupil scrolls to it
   const box = await element.boundingBox();
   const x = box.x + (offset ? offset.x : box.width / 2);
   const y = box.y + (offset ? offset.y : box.height / 2);

@@ -1,7 +1,7 @@
 // A pupil with only a keyboard: Tab, the arrow keys, Space, Enter and the digit keys.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { entry, focusId, openPage, startBrowser, transcript } from './browser.mjs';
+import { chromiumOnly, entry, focusId, openPage, startBrowser, transcript } from './browser.mjs';
 
 let browser;
 let stop;
@@ -14,23 +14,30 @@ async function press(page, keys) {
   }
 }
 
-test('Tab visits the controls in the designed order', async () => {
+// Past the entry Tab leaves the page, as it should; coming back it starts over at the transcript.
+test('Tab visits the controls in the designed order, round the page twice', async () => {
   const { page } = await openPage(browser);
+  const designed = ['Text1_0', 'Option1_1', 'List1', 'Command1_0', 'Command1_1', 'Text2'];
+  // Outside the page the focus is on none of the page's controls. Headless Firefox's own
+  // toolbar, which it has none of, takes one Tab while the page still calls the entry active.
   const visited = [];
-  for (let step = 0; step < 6; ++step) {
-    visited.push(await focusId(page));
+  for (let step = 0; step < 40 && visited.length < 3 * designed.length; ++step) {
+    const id = await focusId(page);
+    if (id && id !== visited.at(-1)) {
+      visited.push(id);
+    }
     await page.keyboard.press('Tab');
   }
-  assert.deepEqual(visited, ['Text1_0', 'Option1_1', 'List1', 'Command1_0', 'Command1_1', 'Text2']);
+  assert.deepEqual(visited, [...designed, ...designed, ...designed]);
 });
 
 // From the transcript: Tab to the option group ("8-ична" first), choose, Tab to the digits,
 // enter them, Tab to "Изчисли" and press it.
 const conversions = [
-  { name: '1011 in base 8 by arrows and Space', base: ['Space'], digits: ['End', 'ArrowUp', 'ArrowDown', 'Space'],
+  { name: '1011 in base 8 by arrows and Space', base: [' '], digits: ['End', 'ArrowUp', 'ArrowDown', ' '],
     press: 'Enter', entry: '1011', last: '8-ична бройна система:\n13' },
-  { name: '1111 in base 8 by End, Space and Enter', base: ['Space'], digits: ['End', 'Space', 'Enter', 'Space'],
-    press: 'Space', entry: '1111', last: '8-ична бройна система:\n17' },
+  { name: '1111 in base 8 by End, Space and Enter', base: [' '], digits: ['End', ' ', 'Enter', ' '],
+    press: ' ', entry: '1111', last: '8-ична бройна система:\n17' },
   { name: '1011 in base 16 by typing', base: ['ArrowDown'], digits: ['1', '0', '1', '1'],
     press: 'Enter', entry: '1011', last: '16-ична бройна система:\nB' },
   { name: '1111 in base 16 by typing', base: ['ArrowDown'], digits: ['1', '1', '1', '1'],
@@ -40,7 +47,9 @@ const conversions = [
 ];
 
 for (const conversion of conversions) {
-  test(`a whole conversion without the mouse: ${conversion.name}`, async () => {
+  // Puppeteer knows the keypad's Enter key only through Chromium's protocol.
+  const skip = conversion.press === 'NumpadEnter' && chromiumOnly;
+  test(`a whole conversion without the mouse: ${conversion.name}`, { skip }, async () => {
     const { page } = await openPage(browser);
     await press(page, ['Tab', ...conversion.base, 'Tab']);
     assert.equal(await focusId(page), 'List1');
@@ -55,7 +64,7 @@ for (const conversion of conversions) {
 
 test('keys on the digit list enter the digit they land on', async () => {
   for (const [keys, expected] of [[['End'], '1'], [['PageDown'], '1'], [['Home'], '0'], [['ArrowDown'], '0'],
-    [['ArrowUp'], '0'], [['Space'], ''], [['a'], ''], [['End', 'ArrowLeft'], '10'], [['End', 'PageUp'], '10'],
+    [['ArrowUp'], '0'], [[' '], ''], [['a'], ''], [['End', 'ArrowLeft'], '10'], [['End', 'PageUp'], '10'],
     [['End', 'ArrowRight'], '1'], [['Home', 'ArrowRight', 'Home'], '010']]) {
     const { page } = await openPage(browser);
     await page.click('#Option1_0');

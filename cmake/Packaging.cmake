@@ -4,11 +4,12 @@ include(GNUInstallDirs)
 
 # Debian keeps manual pages and changelogs compressed, reproducibly (no name or time inside).
 set(compressed)
-foreach(source morvatek.1 changelog)
-    set(output ${PROJECT_BINARY_DIR}/resources/${source}.gz)
+foreach(source ${MORVATEK_MANUAL_FILE} ${MORVATEK_RESOURCES_DIR}/changelog)
+    get_filename_component(name ${source} NAME)
+    set(output ${PROJECT_BINARY_DIR}/resources/${name}.gz)
     add_custom_command(OUTPUT ${output}
-                       COMMAND gzip -9 -n -c ${MORVATEK_RESOURCES_DIR}/${source} > ${output}
-                       DEPENDS ${MORVATEK_RESOURCES_DIR}/${source} VERBATIM)
+                       COMMAND gzip -9 -n -c ${source} > ${output}
+                       DEPENDS ${source} VERBATIM)
     list(APPEND compressed ${output})
 endforeach()
 add_custom_target(compressed_docs DEPENDS ${compressed})
@@ -24,7 +25,7 @@ foreach(size IN LISTS MORVATEK_ICON_SIZES)
 endforeach()
 install(FILES ${MORVATEK_COPYRIGHT_FILE} ${PROJECT_BINARY_DIR}/resources/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvatek)
-install(FILES ${MORVATEK_RESOURCES_DIR}/${MORVATEK_APP_ID}.metainfo.xml
+install(FILES ${MORVATEK_METAINFO_FILE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_BINARY_DIR}/resources/morvatek.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -1,9 +1,7 @@
 # The Windows deliverables for the architecture being built: a portable ZIP holding
-# Morvatek.exe (CPack), and an MSI for per-machine installs built with wixl from
-# resources/morvatek.wxs.in. 64-bit: Morvatek-1.0.0.0-win64.zip and Morvatek-1.0.0.0.msi;
+# Morvatek.exe, and an MSI for per-machine installs built with wixl from
+# resources/morvatek.wxs.in (cmake/windows_packages.sh makes both). 64-bit: Morvatek-1.0.0.0-win64.zip and Morvatek-1.0.0.0.msi;
 # 32-bit: Morvatek-1.0.0.0-win32.zip and Morvatek-1.0.0.0-win32.msi.
-install(TARGETS Morvatek RUNTIME DESTINATION .)
-
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
     set(bits 64)
     set(wixl_arch x64)
@@ -26,31 +24,30 @@ else()
     set(product_name "Morvatek ${PROJECT_VERSION} win32")
 endif()
 
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Morvatek)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR Morvatek)
-set(CPACK_PACKAGE_FILE_NAME Morvatek-${PROJECT_VERSION}-win${bits})
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-include(CPack)
-
-find_program(WIXL wixl REQUIRED)
-find_program(MSIBUILD msibuild REQUIRED)
+foreach(tool wixl msibuild msiinfo faketime zip)
+    find_program(tool_${tool} ${tool} REQUIRED)
+endforeach()
 set(msi_files ${PROJECT_BINARY_DIR}/msi)
 string(UUID MORVATEK_PRODUCT_CODE NAMESPACE 4b123b88-89f6-4a1b-84e0-9d62ce3dc442
        NAME "${product_name}" TYPE SHA1 UPPER)
 configure_file(${PROJECT_SOURCE_DIR}/resources/morvatek.wxs.in ${msi_files}/morvatek.wxs @ONLY)
 set(MORVATEK_MSI ${PROJECT_BINARY_DIR}/${msi_name} CACHE INTERNAL "the MSI")
-add_custom_command(OUTPUT ${MORVATEK_MSI}
-                   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Morvatek> ${MORVATEK_ICON_FILE}
-                           ${msi_files}
-                   COMMAND ${WIXL} --arch ${wixl_arch} -o ${MORVATEK_MSI} morvatek.wxs
-                   COMMAND ${CMAKE_COMMAND} -DMSI=${MORVATEK_MSI} -DEXE=$<TARGET_FILE:Morvatek>
-                           -DDESCRIPTION=${PROJECT_DESCRIPTION} -DVERSION=${PROJECT_VERSION}
-                           -DWORK=${msi_files} -P ${PROJECT_SOURCE_DIR}/cmake/FinishMsi.cmake
-                   WORKING_DIRECTORY ${msi_files}
+set(MORVATEK_ZIP ${PROJECT_BINARY_DIR}/Morvatek-${PROJECT_VERSION}-win${bits}.zip
+    CACHE INTERNAL "the portable ZIP")
+# What scripts/release.sh needs to make the same packages from a signed exe.
+file(WRITE ${PROJECT_BINARY_DIR}/windows-packages.env
+     "wxs=${msi_files}/morvatek.wxs\nicon=${MORVATEK_ICON_FILE}\narch=${wixl_arch}\n"
+     "zip_name=Morvatek-${PROJECT_VERSION}-win${bits}.zip\nmsi_name=${msi_name}\n"
+     "version=${PROJECT_VERSION}\nepoch=${MORVATEK_RELEASE_EPOCH}\n"
+     "description=${PROJECT_DESCRIPTION}\n")
+add_custom_command(OUTPUT ${MORVATEK_MSI} ${MORVATEK_ZIP}
+                   COMMAND ${PROJECT_SOURCE_DIR}/cmake/windows_packages.sh $<TARGET_FILE:Morvatek>
+                           ${MORVATEK_ZIP} ${MORVATEK_MSI} ${msi_files}/morvatek.wxs
+                           ${MORVATEK_ICON_FILE} ${wixl_arch} ${PROJECT_DESCRIPTION}
+                           ${PROJECT_VERSION} ${msi_files}/work ${MORVATEK_RELEASE_EPOCH}
                    DEPENDS Morvatek ${msi_files}/morvatek.wxs ${MORVATEK_ICON_FILE}
+                           ${PROJECT_SOURCE_DIR}/cmake/windows_packages.sh
                            ${PROJECT_SOURCE_DIR}/cmake/FinishMsi.cmake
-                   COMMENT "Building the MSI with wixl"
+                   COMMENT "Building the ZIP and the MSI"
                    VERBATIM)
-add_custom_target(msi ALL DEPENDS ${MORVATEK_MSI})
+add_custom_target(windows_packages ALL DEPENDS ${MORVATEK_MSI} ${MORVATEK_ZIP})

@@ -13,12 +13,10 @@ scripts/install-deps.sh windows
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-windows
-(cd build-windows && cpack >/dev/null)
 # The 32-bit tests need a 32-bit Wine; the 64-bit build checks this build's program instead.
 cmake -S . -B build-windows-32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
     -DCMAKE_BUILD_TYPE=Release -DMORVATEK_TESTS=OFF >/dev/null
 cmake --build build-windows-32
-(cd build-windows-32 && cpack >/dev/null)
 ls -l build-windows/src/win32/Morvatek.exe build-windows/Morvatek-*-win64.zip \
     build-windows/Morvatek-*.msi build-windows-32/src/win32/Morvatek.exe \
     build-windows-32/Morvatek-*-win32.zip build-windows-32/Morvatek-*-win32.msi

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the builds, the tests and the programs need and the machine lacks.
-# usage: scripts/install-deps.sh [linux] [windows] [web] [extra-package ...]   (default: linux)
+# usage: scripts/install-deps.sh [linux] [windows] [web] [release] [extra-package ...]   (default: linux)
 set -euo pipefail
 
 linux=(
@@ -15,7 +15,10 @@ linux=(
 windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-    wixl msitools wine wine64 wine32:i386 xvfb fonts-liberation
+    wixl msitools faketime zip dpkg-dev wine wine64 wine32:i386 xvfb fonts-liberation
+)
+release=(
+    git osslsigncode openssl faketime zip dpkg-dev
 )
 web=(
     cmake ninja-build googletest emscripten nodejs chromium firefox-esr fonts-liberation poppler-utils
@@ -31,6 +34,7 @@ for argument in "$@"; do
     linux) packages+=("${linux[@]}") ;;
     windows) packages+=("${windows[@]}") ;;
     web) packages+=("${web[@]}") ;;
+    release) packages+=("${release[@]}") ;;
     *) packages+=("$argument") ;;
     esac
 done

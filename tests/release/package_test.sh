@@ -15,9 +15,13 @@ cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1
 status=0
 check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; status=1; fi; }
 
+# The changelog's top entry names the version and the date; everything else follows it.
+changelog=$(dirname "$0")/../../resources/changelog
+version=$(dpkg-parsechangelog -l "$changelog" -S Version)
+date=$(date -u -d "$(dpkg-parsechangelog -l "$changelog" -S Date)" +%F)
 package=$(ls "$work"/*.deb)
-check "file name $(basename "$package")" '[ "$(basename "$package")" = morvatek_1.0.0.0_amd64.deb ]'
-check "version 1.0.0.0" '[ "$(dpkg-deb -f "$package" Version)" = 1.0.0.0 ]'
+check "file name $(basename "$package")" '[ "$(basename "$package")" = "morvatek_${version}_amd64.deb" ]'
+check "version $version" '[ "$(dpkg-deb -f "$package" Version)" = "$version" ]'
 
 dpkg-deb -c "$package" | awk '{print $NF}' >"$work/files"
 paths=(./usr/bin/morvatek ./usr/share/applications/$app_id.desktop
@@ -33,6 +37,12 @@ done
 dpkg-deb -x "$package" "$work/root"
 check "the program is stripped" 'file "$work/root/usr/bin/morvatek" | grep -q ", stripped"'
 check "no debug sections" '! objdump -h "$work/root/usr/bin/morvatek" | grep -q "\.debug_"'
+metainfo=$work/root/usr/share/metainfo/$app_id.metainfo.xml
+check "metainfo: release $version of $date" 'grep -qF "<release version=\"$version\" date=\"$date\"/>" "$metainfo"'
+check "metainfo: the screenshot of $version" 'grep -qF "/morvatek-$version.png</image>" "$metainfo"'
+check "manual page of $version and $date" \
+    'zcat "$work/root/usr/share/man/man1/morvatek.1.gz" | grep -qxF ".TH MORVATEK 1 $date \"Morvatek $version\" \"Morvatek\""'
+check "the changelog as it stands" 'zcat "$work/root/usr/share/doc/morvatek/changelog.gz" | cmp -s - "$changelog"'
 copyright=$work/root/usr/share/doc/morvatek/copyright
 check "machine-readable copyright" \
     'head -1 "$copyright" | grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" &&

@@ -21,10 +21,14 @@ expect() {
         status=1
     fi
 }
-expect 'FILEVERSION 1, 0, 0, 0'
-expect 'PRODUCTVERSION 1, 0, 0, 0'
-expect 'VALUE "FileVersion", "1.00"'
-expect 'VALUE "ProductVersion", "1.00"'
+# The version of the changelog's top entry; the texts give major.minor with two digits.
+version=$(dpkg-parsechangelog -l "$(dirname "$0")/../../resources/changelog" -S Version)
+IFS=. read -r major minor _ <<<"$version"
+text=$(printf '%d.%02d' "$major" "$minor")
+expect "FILEVERSION ${version//./, }"
+expect "PRODUCTVERSION ${version//./, }"
+expect "VALUE \"FileVersion\", \"$text\""
+expect "VALUE \"ProductVersion\", \"$text\""
 expect 'VALUE "InternalName", "Morvatek"'
 expect 'VALUE "OriginalFilename", "Morvatek.exe"'
 expect 'VALUE "CompanyName", "Morvatek"'

@@ -1,5 +1,6 @@
 // The built Morvatek.exe read back as Windows reads it: its version record, its icon and its
 // manifest. MORVATEK_EXE names the executable.
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -49,7 +50,28 @@ std::wstring versionString(const std::vector<char>& record, const wchar_t* field
     return static_cast<const wchar_t*>(value);
 }
 
-TEST(VersionRecord, FileAndProductVersion1000AndTheDesignedStrings) {
+// The version of the changelog's top entry, as CMake read it (MORVATEK_VERSION, "1.0.0.0"): the
+// fixed record's two halves and the texts' major.minor with two digits.
+struct Version {
+    DWORD high;
+    DWORD low;
+    std::wstring text;
+};
+
+Version releaseVersion() {
+    unsigned parts[4] = {};
+    const wchar_t* given = _wgetenv(L"MORVATEK_VERSION");
+    if (given == nullptr ||
+        swscanf(given, L"%u.%u.%u.%u", &parts[0], &parts[1], &parts[2], &parts[3]) != 4) {
+        return {0, 0, L"(MORVATEK_VERSION is not set)"};
+    }
+    wchar_t text[16] = {};
+    swprintf(text, 16, L"%u.%02u", parts[0], parts[1]);
+    return {(parts[0] << 16U) | parts[1], (parts[2] << 16U) | parts[3], text};
+}
+
+TEST(VersionRecord, FileAndProductVersionOfTheReleaseAndTheDesignedStrings) {
+    const Version version = releaseVersion();
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(exePath().c_str(), &ignored);
     ASSERT_GT(size, 0U) << "no version record";
@@ -58,12 +80,12 @@ TEST(VersionRecord, FileAndProductVersion1000AndTheDesignedStrings) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000U);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0U);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000U);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0U);
-    EXPECT_EQ(versionString(record, L"FileVersion"), L"1.00");
-    EXPECT_EQ(versionString(record, L"ProductVersion"), L"1.00");
+    EXPECT_EQ(fixed->dwFileVersionMS, version.high);
+    EXPECT_EQ(fixed->dwFileVersionLS, version.low);
+    EXPECT_EQ(fixed->dwProductVersionMS, version.high);
+    EXPECT_EQ(fixed->dwProductVersionLS, version.low);
+    EXPECT_EQ(versionString(record, L"FileVersion"), version.text);
+    EXPECT_EQ(versionString(record, L"ProductVersion"), version.text);
     EXPECT_EQ(versionString(record, L"InternalName"), L"Morvatek");
     EXPECT_EQ(versionString(record, L"OriginalFilename"), L"Morvatek.exe");
 }

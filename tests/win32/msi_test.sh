@@ -31,7 +31,11 @@ field() { row "$1" "$2" | cut -f"$3"; }
     fail "ARPINSTALLLOCATION is not set to the install folder"
 [ -n "$(row InstallExecuteSequence SetInstallLocation)" ] || fail "the install folder is never set"
 [ -z "$(row Property ARPHELPLINK)$(row Property ARPURLINFOABOUT)" ] || fail "help or about links"
-[ "$(field File MorvatekExe 5)" = 1.0.0.0 ] || fail "the File table has no version"
+# The changelog's top entry names the version; the MSI, its name and the program's file follow it.
+version=$(dpkg-parsechangelog -l "$here/../../resources/changelog" -S Version)
+[[ "$(basename "$msi")" == Morvatek-"$version"* ]] || fail "the file name does not name $version"
+[ "$(field Property ProductVersion 2)" = "$version" ] || fail "ProductVersion is not $version"
+[ "$(field File MorvatekExe 5)" = "$version" ] || fail "the File table has no version $version"
 echo "ok: the MSI's tables"
 
 "$here/wine_run.sh" msiexec /i "Z:$msi" /qn || fail "silent install ended with status $?"

@@ -7,10 +7,11 @@
 #    (build-windows*/wine-session, 32-bit and 64-bit); the 64-bit one also installs the 32-bit
 #    MSI, as on 64-bit Windows;
 #  - Web: the core's tests compiled with Emscripten and run under Node.js, then the page in a
-#    headless Chromium and Firefox ESR that each test file starts and stops itself.
+#    headless Chromium and Firefox ESR that each test file starts and stops itself;
+#  - Release: scripts/release.sh run twice on the committed HEAD, compared byte for byte.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh linux windows web
+scripts/install-deps.sh linux windows web release
 jobs=$(nproc)
 
 echo "== Linux"
@@ -40,3 +41,6 @@ echo "== Web, under Node.js and in headless Chromium and Firefox ESR"
 scripts/build-web.sh
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 (cd build-web && ctest --output-on-failure -j "$jobs")
+
+echo "== Release: the committed HEAD built twice, in two folders, gives the same bytes"
+tests/release/reproducible_test.sh

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds every release artefact from the committed tree into dist/ (or the folder named):
+#   morvatek_VERSION_amd64.deb                      Linux (Debian 12 and later)
+#   Morvatek-VERSION-win64.zip, Morvatek-VERSION.msi           64-bit Windows
+#   Morvatek-VERSION-win32.zip, Morvatek-VERSION-win32.msi     32-bit Windows
+#   morvatek.html                                   the page, one file
+#   morvatek-VERSION-site.tar.gz                    the installable web app for a school's server
+#   SHA256SUMS
+# The same commit gives the same bytes in any folder, at any time, with any umask, locale or time
+# zone: every time inside is the commit's (SOURCE_DATE_EPOCH). With a code-signing certificate
+# in the environment (see scripts/codesign.sh) the Windows programs and MSIs are signed.
+# usage: scripts/release.sh [DIST_FOLDER]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+if [ -n "$(git status --porcelain)" ]; then
+    echo "release.sh: the tree has uncommitted changes; a release is built from a commit:" >&2
+    git status --short >&2
+    exit 1
+fi
+scripts/install-deps.sh linux windows web release
+dist=$(realpath -m "${1:-dist}")
+builds=${MORVATEK_RELEASE_BUILDS:-$source_dir/build-dist}
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+umask 022
+
+signing="unsigned: no code-signing certificate given (see scripts/codesign.sh)"
+if scripts/codesign.sh configured; then
+    scripts/codesign.sh check
+    signing="signed"
+fi
+
+# Everything is made aside and only a whole release goes to the dist folder.
+rm -rf "$dist"
+staging=$(mktemp -d)
+trap 'rm -rf "$staging"' EXIT
+configure() { cmake -S "$source_dir" -B "$builds/$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DMORVATEK_TESTS=OFF "${@:2}" >/dev/null; }
+
+echo "== Linux"
+configure linux
+cmake --build "$builds/linux" --target morvatek
+(cd "$builds/linux" && cpack -B "$staging/deb" >/dev/null)
+mv "$staging"/deb/*.deb "$staging/"
+
+for bits in 64 32; do
+    echo "== Windows, $bits-bit"
+    toolchain=cmake/mingw-w64.cmake
+    [ "$bits" = 64 ] || toolchain=cmake/mingw-w64-i686.cmake
+    configure "win$bits" -DCMAKE_TOOLCHAIN_FILE="$source_dir/$toolchain"
+    cmake --build "$builds/win$bits" --target Morvatek
+    scripts/release-windows.sh "$builds/win$bits" "$staging"
+done
+
+echo "== Web"
+# Debian's Emscripten finds its JavaScript parser among Debian's Node.js modules.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+configure web -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)"
+cmake --build "$builds/web"
+cp "$builds/web/morvatek.html" "$staging/"
+version=$(dpkg-parsechangelog -l resources/changelog -S Version)
+tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
+    --mode=u=rwX,go=rX --format=gnu -C "$builds/web/site" -cf - . |
+    gzip -9 -n >"$staging/morvatek-$version-site.tar.gz"
+
+(cd "$staging" && rm -rf deb && sha256sum -- * >SHA256SUMS)
+mkdir -p "$(dirname "$dist")"
+mv "$staging" "$dist"
+trap - EXIT
+chmod 755 "$dist"
+echo "Morvatek $version, $(git log -1 --format=%h), $signing:"
+(cd "$dist" && ls -l)
+echo "in $dist"

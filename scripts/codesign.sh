@@ -9,6 +9,8 @@
 #   MORVATEK_SIGN_PKCS11_KEY      the key's PKCS#11 URI ("pkcs11:object=…;type=private")
 #   MORVATEK_SIGN_CERT            the certificate and its chain, PEM
 #   MORVATEK_SIGN_PKCS11_ENGINE   OpenSSL's PKCS#11 engine, if not where Debian puts it
+#                                 (package libengine-pkcs11-openssl)
+#   MORVATEK_SIGN_PASSWORD        the token's PIN, if it asks for one (or MORVATEK_SIGN_PASSWORD_FILE)
 # and for both:
 #   MORVATEK_TIMESTAMP_URL        an RFC 3161 time-stamp server (optional)
 #
@@ -78,6 +80,11 @@ sign() {
         command+=(-pkcs11engine "${MORVATEK_SIGN_PKCS11_ENGINE:-/usr/lib/x86_64-linux-gnu/engines-3/pkcs11.so}"
                   -pkcs11module "$MORVATEK_SIGN_PKCS11_MODULE" -key "$MORVATEK_SIGN_PKCS11_KEY"
                   -certs "$MORVATEK_SIGN_CERT")
+        # The token's PIN, if it asks for one.
+        if [ -n "${MORVATEK_SIGN_PASSWORD:-}${MORVATEK_SIGN_PASSWORD_FILE:-}" ]; then
+            pass=$(password_file)
+            command+=(-readpass "$pass")
+        fi
     fi
     if [ -n "${MORVATEK_TIMESTAMP_URL:-}" ]; then
         command+=(-ts "$MORVATEK_TIMESTAMP_URL")

@@ -16,6 +16,7 @@ windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     g++-mingw-w64-i686-posix binutils-mingw-w64-i686
     wixl msitools faketime zip dpkg-dev wine wine64 wine32:i386 xvfb fonts-liberation
+    osslsigncode openssl softhsm2 libengine-pkcs11-openssl
 )
 release=(
     git osslsigncode openssl faketime zip dpkg-dev

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The release's signing step with throwaway certificates made here by openssl: a test CA, a
 # code-signing certificate under it, and three that must be refused (no code-signing use,
-# expired, wrong password), then a time-stamp server that does not answer. The signed exe and
+# expired, wrong password), then a time-stamp server that does not answer, and the same key
+# on a token. The signed exe and
 # MSI verify against the CA; the exe inside the ZIP and the MSI is the signed one; the signed exe
 # is the reproducible unsigned one plus its signature; one changed byte breaks the signature.
 # usage: signing_test.sh WINDOWS_BUILD_FOLDER
@@ -65,4 +66,18 @@ for file in zipped.exe "$msi"; do
     cmp -s changed "$file" && printf '\xa5' | dd of=changed bs=1 seek=$((size / 3)) conv=notrunc status=none
     check "one changed byte in $(basename "$file") fails verification" '! verify changed'
 done
+
+# The same key on a token, as a school's smart card would hold it: SoftHSM stands in for it.
+export SOFTHSM2_CONF=$work/softhsm2.conf
+mkdir tokens
+echo "directories.tokendir = $work/tokens" >"$SOFTHSM2_CONF"
+softhsm2-util --init-token --free --label morvatek --pin 1234 --so-pin 5678 >/dev/null
+openssl pkcs8 -topk8 -nocrypt -in signer.key -out signer.p8
+softhsm2-util --import signer.p8 --token morvatek --label signer --id 01 --pin 1234 >/dev/null
+cat signer.pem ca.pem >chain.pem
+check "a key on a token signs, with the token's PIN" \
+    'MORVATEK_SIGN_PKCS12= MORVATEK_SIGN_PKCS11_MODULE=/usr/lib/softhsm/libsofthsm2.so \
+        MORVATEK_SIGN_PKCS11_KEY="pkcs11:token=morvatek;object=signer;type=private" \
+        MORVATEK_SIGN_CERT=chain.pem MORVATEK_SIGN_PASSWORD=1234 \
+        "$scripts/codesign.sh" sign "$build/src/win32/Morvatek.exe" token.exe && verify token.exe'
 exit $status

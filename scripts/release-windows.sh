@@ -8,8 +8,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(realpath "$1")
 out=$(realpath -m "$2")
-# shellcheck source=/dev/null
-. <(sed 's/^\([a-z_]*\)=\(.*\)$/\1="\2"/' "$build/windows-packages.env")
+# What the build wrote for this: one "name=value" a line.
+setting() { sed -n "s/^$1=//p" "$build/windows-packages.env"; }
 work=$build/release-work
 rm -rf "$work"
 mkdir -p "$work" "$out"
@@ -19,8 +19,10 @@ if "$here/codesign.sh" configured; then
     "$here/codesign.sh" sign "$exe" "$work/Morvatek.exe"
     exe=$work/Morvatek.exe
 fi
-"$here/../cmake/windows_packages.sh" "$exe" "$out/$zip_name" "$work/$msi_name" "$wxs" "$icon" \
-    "$arch" "$description" "$version" "$work/packages" "$epoch"
+msi_name=$(setting msi_name)
+"$here/../cmake/windows_packages.sh" "$exe" "$out/$(setting zip_name)" "$work/$msi_name" \
+    "$(setting wxs)" "$(setting icon)" "$(setting arch)" "$(setting description)" \
+    "$(setting version)" "$work/packages" "$(setting epoch)"
 if "$here/codesign.sh" configured; then
     "$here/codesign.sh" sign "$work/$msi_name" "$out/$msi_name"
 else

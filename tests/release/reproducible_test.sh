@@ -5,6 +5,9 @@
 # usage: reproducible_test.sh [REPOSITORY]   (default: the checkout this script is in)
 set -euo pipefail
 repository=$(realpath "${1:-$(dirname "$0")/../..}")
+# Unsigned releases in the clones' own folders, whatever the caller's environment holds: a
+# signature carries its signing time.
+unset MORVATEK_SIGN_PKCS12 MORVATEK_SIGN_PKCS11_MODULE MORVATEK_RELEASE_BUILDS
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -9,6 +9,8 @@
 # The same commit gives the same bytes in any folder, at any time, with any umask, locale or time
 # zone: every time inside is the commit's (SOURCE_DATE_EPOCH). With a code-signing certificate
 # in the environment (see scripts/codesign.sh) the Windows programs and MSIs are signed.
+# The dist folder is new, empty, or holds exactly an earlier release (its SHA256SUMS and the
+# files listed there, unchanged), which is replaced; anything else is refused and left as it is.
 # usage: scripts/release.sh [DIST_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,8 +20,35 @@ if [ -n "$(git status --porcelain)" ]; then
     git status --short >&2
     exit 1
 fi
-scripts/install-deps.sh linux windows web release
 dist=$(realpath -m "${1:-dist}")
+
+# The names an earlier release in the dist folder lists, one a line.
+listed_files() { sed -E 's/^[0-9a-f]{64} [ *]//' "$dist/SHA256SUMS"; }
+
+# Refuses a dist folder that is neither new, nor empty, nor exactly an earlier release.
+check_dist() {
+    local refuse="release.sh: refusing to write the release into $dist, which"
+    local hint="choose a new or empty folder; nothing was changed"
+    [ -e "$dist" ] || return 0
+    [ -d "$dist" ] && [ ! -L "$dist" ] || { echo "$refuse is not a folder; $hint" >&2; exit 1; }
+    [ -n "$(ls -A "$dist")" ] || return 0
+    if [ ! -f "$dist/SHA256SUMS" ] || grep -qvE '^[0-9a-f]{64} [ *][^/]+$' "$dist/SHA256SUMS"; then
+        echo "$refuse is not empty and holds no earlier release (no SHA256SUMS); $hint" >&2
+        exit 1
+    fi
+    local name
+    while IFS= read -r name; do
+        if [ "$name" != SHA256SUMS ] && ! listed_files | grep -qxF -- "$name" ||
+            [ ! -f "$dist/$name" ] || [ -L "$dist/$name" ]; then
+            echo "$refuse holds $name, which is not part of the earlier release there; $hint" >&2
+            exit 1
+        fi
+    done < <(ls -A "$dist")
+    (cd "$dist" && sha256sum --quiet --strict -c SHA256SUMS >/dev/null 2>&1) ||
+        { echo "$refuse holds an earlier release whose files were changed; $hint" >&2; exit 1; }
+}
+check_dist
+scripts/install-deps.sh linux windows web release
 builds=${MORVATEK_RELEASE_BUILDS:-$source_dir/build-dist}
 SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
@@ -32,7 +61,6 @@ if scripts/codesign.sh configured; then
 fi
 
 # Everything is made aside and only a whole release goes to the dist folder.
-rm -rf "$dist"
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
 configure() { cmake -S "$source_dir" -B "$builds/$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -65,11 +93,21 @@ tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owne
     --mode=u=rwX,go=rX --format=gnu -C "$builds/web/site" -cf - . |
     gzip -9 -n >"$staging/morvatek-$version-site.tar.gz"
 
-(cd "$staging" && rm -rf deb && sha256sum -- * >SHA256SUMS)
-mkdir -p "$(dirname "$dist")"
-mv "$staging" "$dist"
+rm -rf "$staging/deb"
+(cd "$staging" && sha256sum -- * >SHA256SUMS)
+# Only the earlier release's own files go, and only once the new one is complete.
+check_dist
+if [ -d "$dist" ]; then
+    listed_files | while IFS= read -r name; do rm -f -- "$dist/$name"; done
+    rm -f -- "$dist/SHA256SUMS"
+    mv -- "$staging"/* "$dist/"
+    rmdir "$staging"
+else
+    mkdir -p "$(dirname "$dist")"
+    mv "$staging" "$dist"
+    chmod 755 "$dist"
+fi
 trap - EXIT
-chmod 755 "$dist"
 echo "Morvatek $version, $(git log -1 --format=%h), $signing:"
 (cd "$dist" && ls -l)
 echo "in $dist"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The same commit must give the same bytes: builds the release of the committed HEAD twice, in
 # two clones in different folders, one after the other, with different umask, time zone and
-# locale, and compares the SHA-256 sum of every artefact.
+# locale, and compares the SHA-256 sum of every artefact. SHA256SUMS lists every artefact. The
+# release refuses a folder holding anything but an earlier release, and replaces an earlier one.
 # usage: reproducible_test.sh [REPOSITORY]   (default: the checkout this script is in)
 set -euo pipefail
 repository=$(realpath "${1:-$(dirname "$0")/../..}")
@@ -11,22 +12,54 @@ unset MORVATEK_SIGN_PKCS12 MORVATEK_SIGN_PKCS11_MODULE MORVATEK_RELEASE_BUILDS
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# release FOLDER UMASK TZ LANG: the release of a fresh clone made in FOLDER.
+# release FOLDER UMASK TZ LANG [DIST]: the release of a fresh clone made in FOLDER, into its
+# dist folder or DIST.
 release() {
     mkdir -p "$(dirname "$1")"
     if ! (umask "$2" && git clone -q "$repository" "$1" && cd "$1" &&
-        TZ=$3 LANG=$4 scripts/release.sh dist >"$1.log" 2>&1); then
+        TZ=$3 LANG=$4 scripts/release.sh "${5:-dist}" >"$1.log" 2>&1); then
         cat "$1.log"
         echo "FAIL: the release in $1 did not build"
         exit 1
     fi
 }
-release "$work/first" 022 UTC C.UTF-8
-release "$work/another/folder/second" 077 Pacific/Chatham bg_BG.UTF-8
-
 passed=0 failed=0
+check() {
+    if eval "$2"; then
+        echo "ok: $1"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $1"
+        failed=$((failed + 1))
+    fi
+}
+
+# A teacher's folder with a file of their own in it.
+git clone -q "$repository" "$work/refusing"
+mkdir "$work/desktop"
+echo "notes" >"$work/desktop/notes.txt"
+check "a folder holding another file is refused and left as it was" \
+    '! (cd "$work/refusing" && scripts/release.sh "$work/desktop") 2>"$work/refused" &&
+     grep -q "notes.txt" "$work/refused" && [ "$(ls -A "$work/desktop")" = notes.txt ] &&
+     [ "$(cat "$work/desktop/notes.txt")" = notes ]'
+release "$work/first" 022 UTC C.UTF-8
+
+# An earlier release, of other files, where the second one goes.
+earlier=$work/another/folder/second-dist
+mkdir -p "$earlier"
+cp "$work/first/dist/morvatek.html" "$earlier/morvatek-0.9.html"
+(cd "$earlier" && sha256sum -- * >SHA256SUMS)
+release "$work/another/folder/second" 077 Pacific/Chatham bg_BG.UTF-8 "$earlier"
+check "an earlier release is replaced by the new one" \
+    '[ ! -e "$earlier/morvatek-0.9.html" ] && grep -q " morvatek.html$" "$earlier/SHA256SUMS"'
+for dist in "$work/first/dist" "$earlier"; do
+    check "SHA256SUMS in $dist lists every artefact, each with its sum" \
+        '[ "$(cd "$dist" && ls | grep -vx SHA256SUMS)" = "$(sed -E "s/^[0-9a-f]+ [ *]//" "$dist/SHA256SUMS" | sort)" ] &&
+         (cd "$dist" && sha256sum --quiet -c SHA256SUMS)'
+done
+
 while read -r sum name; do
-    other=$(awk -v name="$name" '$2 == name { print $1 }' "$work/another/folder/second/dist/SHA256SUMS")
+    other=$(awk -v name="$name" '$2 == name { print $1 }' "$earlier/SHA256SUMS")
     if [ "$sum" = "$other" ]; then
         echo "ok: $name is the same in both"
         passed=$((passed + 1))
@@ -35,7 +68,7 @@ while read -r sum name; do
         failed=$((failed + 1))
     fi
 done <"$work/first/dist/SHA256SUMS"
-[ "$(wc -l <"$work/first/dist/SHA256SUMS")" -eq "$(wc -l <"$work/another/folder/second/dist/SHA256SUMS")" ] ||
+[ "$(wc -l <"$work/first/dist/SHA256SUMS")" -eq "$(wc -l <"$earlier/SHA256SUMS")" ] ||
     { echo "FAIL: the two releases hold different files"; failed=$((failed + 1)); }
 echo "reproducible: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

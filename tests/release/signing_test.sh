@@ -37,8 +37,8 @@ refused() { ! MORVATEK_SIGN_PKCS12=$1 "$scripts/codesign.sh" check 2>"$1.why" &&
 check "a certificate without the code-signing use is refused" 'refused server.p12 "not for code signing"'
 check "an expired certificate is refused" 'refused expired.p12 "expired"'
 check "a wrong password is refused" 'MORVATEK_SIGN_PASSWORD=wrong refused signer.p12 "wrong password"'
-check "a time-stamp server that does not answer fails, leaving nothing signed" \
-    '! MORVATEK_SIGN_PKCS12=signer.p12 MORVATEK_TIMESTAMP_URL=http://127.0.0.1:9/ \
+check "a time-stamp server that does not answer fails, leaving nothing signed, no earlier file either" \
+    'echo earlier >stamped.exe && ! MORVATEK_SIGN_PKCS12=signer.p12 MORVATEK_TIMESTAMP_URL=http://127.0.0.1:9/ \
         "$scripts/codesign.sh" sign "$build/src/win32/Morvatek.exe" stamped.exe 2>/dev/null && [ ! -e stamped.exe ]'
 
 export MORVATEK_SIGN_PKCS12=signer.p12

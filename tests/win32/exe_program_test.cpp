@@ -120,7 +120,9 @@ HWND childAt(HWND window, int leftTwips, int topTwips) {
 }
 
 // What a screen reader hears, asked from this other process as one asks: the client object of
-// each control the pupil reaches, its name and, where Wine's standard objects tell it, its role.
+// each control the pupil reaches, its name and, where Wine's standard objects tell it, its role;
+// and for a field named by a caption, that caption right before it, where a screen reader that
+// reads no WM_GETOBJECT answer looks for its name.
 TEST(ScreenReader, HearsEveryControlByTheNameTheOtherFrontEndsGiveIt) {
     struct Row {
         const char* control;
@@ -128,12 +130,13 @@ TEST(ScreenReader, HearsEveryControlByTheNameTheOtherFrontEndsGiveIt) {
         int top;
         const char* name;
         LONG role; // 0: not told by Wine's standard object
+        bool captioned = false;
     };
     const Row rows[] = {
-        {"Text2", 3720, 1440, "Въведено двоично число", ROLE_SYSTEM_TEXT},
+        {"Text2", 3720, 1440, "Въведено двоично число", ROLE_SYSTEM_TEXT, true},
         {"Text1(0)", 240, 2640, "Ход на преобразуването", ROLE_SYSTEM_TEXT},
-        {"List1", 2640, 1200, "Цифри", 0},
-        {"Frame1", 120, 840, "Бройна система", 0},
+        {"List1", 2640, 1200, "Цифри", 0, true},
+        {"Frame1", 120, 840, "Бройна система", 0, true},
         {"Option1(0)", 360, 960, "4-ична", 0},
         {"Option1(1)", 360, 1320, "8-ична", 0},
         {"Option1(2)", 360, 1680, "16-ична", 0},
@@ -164,6 +167,11 @@ TEST(ScreenReader, HearsEveryControlByTheNameTheOtherFrontEndsGiveIt) {
                 EXPECT_EQ(role.lVal, row.role) << row.control;
             }
             object->Release();
+            wchar_t caption[64] = {};
+            if (row.captioned) {
+                GetWindowTextW(GetWindow(child, GW_HWNDPREV), caption, 64);
+                EXPECT_EQ(utf8(caption), row.name) << row.control << ": the window before it";
+            }
         }
         program.close();
     }

@@ -179,7 +179,7 @@ LRESULT CALLBACK counter(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 // The handlers assign the transcript once per group and line; the window shows the end result
 // in one go, from its top.
-TEST(Transcript, ACalculationSetsItsTextOnceAndShowsItsTop) {
+TEST(Transcript, ACalculationSetsItsTextOnceFromItsTopAndTheSameAgainKeepsThePlace) {
     OpenWindow open;
     open.click("Option1_0");
     open.enterDigits(std::string(30, '1'));
@@ -187,10 +187,14 @@ TEST(Transcript, ACalculationSetsItsTextOnceAndShowsItsTop) {
     int setTexts = 0;
     SetWindowSubclass(transcript, counter, 1, reinterpret_cast<DWORD_PTR>(&setTexts));
     open.click("Command1_0");
+    EXPECT_EQ(SendMessageW(transcript, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    // The same number again gives the same text: nothing is written, the pupil's place is kept.
+    SendMessageW(transcript, EM_LINESCROLL, 0, 5);
+    open.click("Command1_0");
     RemoveWindowSubclass(transcript, counter, 1);
     EXPECT_EQ(setTexts, 1);
     EXPECT_EQ(open.transcript(), expectedConversion(std::string(30, '1'), 4).transcript);
-    EXPECT_EQ(SendMessageW(transcript, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(transcript, EM_GETFIRSTVISIBLELINE, 0, 0), 5);
 }
 
 TEST(Focus, AClickOnADigitTakesTheFocus) {

@@ -33,7 +33,8 @@ check_dist() {
     [ -d "$dist" ] && [ ! -L "$dist" ] || { echo "$refuse is not a folder; $hint" >&2; exit 1; }
     [ -n "$(ls -A "$dist")" ] || return 0
     if [ ! -f "$dist/SHA256SUMS" ] || grep -qvE '^[0-9a-f]{64} [ *][^/]+$' "$dist/SHA256SUMS"; then
-        echo "$refuse is not empty and holds no earlier release (no SHA256SUMS); $hint" >&2
+        echo "$refuse holds $(ls -A "$dist" | grep -vx SHA256SUMS | head -n 1) and no earlier" \
+            "release (no SHA256SUMS listing its files); $hint" >&2
         exit 1
     fi
     local name

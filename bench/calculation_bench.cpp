@@ -11,6 +11,7 @@ class SilentHost : public morvatek::ProgramHost {
 public:
     void reportError(const morvatek::RuntimeError& /*error*/) override {}
     void endProgram(int /*exitStatus*/) override {}
+    void announce(std::u16string_view /*sentence*/) override {}
 };
 
 void thirtyDigitCalculation(benchmark::State& state) {

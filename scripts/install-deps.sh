@@ -11,6 +11,7 @@ linux=(
     fonts-liberation fontconfig
     xvfb xauth xdotool x11-utils
     binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian man-db
+    orca at-spi2-core dbus-daemon
 )
 windows=(
     cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

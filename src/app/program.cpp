@@ -1,15 +1,30 @@
 #include "program.h"
 
+#include "action_sentences.h"
 #include "handlers.h"
+#include "program_host.h"
 
 #include <functional>
 #include <utility>
 
 namespace morvatek {
 
-Program::Program(ProgramHost& host) : dispatcher_(host) {
+Program::Program(ProgramHost& host) : host_(host), dispatcher_(host) {
     connectEvents();
+    announceActions();
     dispatcher_.dispatch([this] { Form_Load(window_); });
+}
+
+// An action cut short by a run-time error is not told: the error box says what happened.
+void Program::announceActions() {
+    window_.changes.onActionEnd([this](const std::vector<const Control*>& changed) {
+        if (dispatcher_.ended()) {
+            return;
+        }
+        if (const Text sentence = sentenceAfter(window_, changed); !sentence.empty()) {
+            host_.announce(sentence);
+        }
+    });
 }
 
 void Program::connectEvents() {

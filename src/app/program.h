@@ -8,7 +8,8 @@ namespace morvatek {
 class ProgramHost;
 
 // The program on the model: creates the window state, routes its controls' events through the
-// dispatcher to the handlers and raises Load. Whoever runs the event loop takes over from here.
+// dispatcher to the handlers, raises Load, and has the host say what each of the pupil's actions
+// did. Whoever runs the event loop takes over from here.
 class Program {
 public:
     explicit Program(ProgramHost& host);
@@ -20,7 +21,9 @@ public:
 
 private:
     void connectEvents();
+    void announceActions();
 
+    ProgramHost& host_;
     Morvatek window_;
     EventDispatcher dispatcher_;
 };

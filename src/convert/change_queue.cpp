@@ -30,6 +30,9 @@ void ChangeQueue::deliver() {
     for (const Control* control : changed) {
         control->tellListeners();
     }
+    if (actionListener_) {
+        actionListener_(changed);
+    }
 }
 
 } // namespace morvatek

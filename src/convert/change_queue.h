@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 namespace morvatek {
@@ -25,6 +26,11 @@ public:
         ChangeQueue* queue_;
     };
 
+    // Told at the end of every pupil's action, after the controls' own listeners, which controls
+    // the action changed, in the order in which they first changed.
+    using ActionListener = std::function<void(const std::vector<const Control*>& changed)>;
+    void onActionEnd(ActionListener listener) { actionListener_ = std::move(listener); }
+
     bool holding() const { return depth_ > 0; }
     void mark(const Control& control);
 
@@ -33,6 +39,7 @@ private:
 
     int depth_ = 0;
     std::vector<const Control*> marked_;
+    ActionListener actionListener_;
 };
 
 } // namespace morvatek

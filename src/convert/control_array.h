@@ -22,6 +22,8 @@ public:
     static constexpr std::size_t size() { return N; }
     auto begin() { return elements_.begin(); }
     auto end() { return elements_.end(); }
+    auto begin() const { return elements_.begin(); }
+    auto end() const { return elements_.end(); }
 
 private:
     std::size_t checked(long index) const {

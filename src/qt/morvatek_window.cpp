@@ -7,6 +7,7 @@
 #include "model_list_widget.h"
 #include "model_radio_button.h"
 #include "morvatek.h"
+#include "screen_reader_announcer.h"
 #include "text_box_views.h"
 #include "widget_look.h"
 
@@ -45,7 +46,8 @@ void MorvatekWindow::nameAfterLabel(QWidget* widget) {
     widget->setAccessibleName(qText(form::accessibleName(look)));
 }
 
-MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(parent) {
+MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent)
+    : QWidget(parent), announcer_(new ScreenReaderAnnouncer(this)) {
     const form::WindowLook& look = form::kWindowLook;
     setObjectName(qName(look.name));
     setWindowTitle(qText(design::windowCaption()));
@@ -61,6 +63,10 @@ MorvatekWindow::MorvatekWindow(Morvatek& model, QWidget* parent) : QWidget(paren
     createTextBoxes(model);
     createButtons(model);
     setTabOrder();
+}
+
+void MorvatekWindow::announce(const QString& sentence) {
+    announcer_->say(sentence);
 }
 
 void MorvatekWindow::createLabels(const Morvatek& model) {

@@ -8,6 +8,8 @@ struct Morvatek;
 
 namespace morvatek::qt {
 
+class ScreenReaderAnnouncer;
+
 // The window Morvatek: draws the model's controls as designed, shows their state as it changes
 // and passes the pupil's clicks and keys to them.
 class MorvatekWindow : public QWidget {
@@ -15,6 +17,9 @@ class MorvatekWindow : public QWidget {
 
 public:
     explicit MorvatekWindow(Morvatek& model, QWidget* parent = nullptr);
+
+    // Tells a screen reader what the pupil's action did, wherever the focus is.
+    void announce(const QString& sentence);
 
 private:
     void createLabels(const Morvatek& model);
@@ -24,6 +29,8 @@ private:
     void createButtons(Morvatek& model);
     void setTabOrder();
     void nameAfterLabel(QWidget* widget);
+
+    ScreenReaderAnnouncer* announcer_;
 };
 
 } // namespace morvatek::qt

@@ -1,6 +1,7 @@
 #include "window_program_host.h"
 
 #include "error_report.h"
+#include "morvatek_window.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -26,6 +27,13 @@ void WindowProgramHost::endProgram(int exitStatus) {
         window_->close();
     }
     QCoreApplication::exit(exitStatus);
+}
+
+void WindowProgramHost::announce(std::u16string_view sentence) {
+    if (auto* window = qobject_cast<MorvatekWindow*>(window_.data())) {
+        window->announce(
+            QString::fromUtf16(sentence.data(), static_cast<qsizetype>(sentence.size())));
+    }
 }
 
 } // namespace morvatek::qt

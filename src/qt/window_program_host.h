@@ -27,6 +27,7 @@ public:
 
     void reportError(const RuntimeError& error) override;
     void endProgram(int exitStatus) override;
+    void announce(std::u16string_view sentence) override;
 
 private:
     MessageBox messageBox_;

@@ -74,9 +74,6 @@
     if (!element) {
       return; // a control that lives in the model only
     }
-    if (started) {
-      announcer.note(element.id); // the page as it opens is not news
-    }
     if (element.getAttribute('role') === 'listbox') {
       showList(element, number);
     } else if (element.getAttribute('role') === 'radio') {
@@ -223,6 +220,7 @@
       onControlChanged: (number) => core && names.length && show(number),
       onRunTimeError: showRunTimeError,
       onProgramEnd: endProgram,
+      onAnnouncement: (sentence) => announcer && announcer.say(sentence),
       readText,
     });
     if (typeof made.then === 'function') {

@@ -19,6 +19,9 @@ EM_JS(void, showErrorBox, (const char16_t* title, int titleLength, const char16_
     Module.onRunTimeError(Module.readText(title, titleLength), Module.readText(text, textLength));
 });
 EM_JS(void, endPage, (int status), { Module.onProgramEnd(status); });
+EM_JS(void, sayOnPage, (const char16_t* sentence, int length), {
+    Module.onAnnouncement(Module.readText(sentence, length));
+});
 // clang-format on
 
 namespace morvatek::web {
@@ -32,6 +35,9 @@ public:
                      static_cast<int>(report.text.size()));
     }
     void endProgram(int exitStatus) override { endPage(exitStatus); }
+    void announce(std::u16string_view sentence) override {
+        sayOnPage(sentence.data(), static_cast<int>(sentence.size()));
+    }
 };
 
 // One program per page, started when the page asks for it.

@@ -51,6 +51,7 @@ MainWindow::MainWindow(Morvatek& model, HINSTANCE instance) : dpi_(windowDpi(nul
     setIcons(dpi_);
     createControls(model);
     fitClientArea(clientWidth(), clientHeight());
+    announcer_ = std::make_unique<ScreenReaderAnnouncer>(hwnd_);
 }
 
 int MainWindow::clientWidth() const {
@@ -217,6 +218,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == SIZE_MINIMIZED) {
             saveFocus();
         }
+        return 0;
+    case kAnnounce:
+        announcer_->say(reinterpret_cast<const wchar_t*>(lParam));
         return 0;
     case kEndProgram:
         exitStatus_ = static_cast<int>(wParam);

@@ -3,6 +3,7 @@
 #include "brushes.h"
 #include "gdi_object.h"
 #include "native_control.h"
+#include "screen_reader_announcer.h"
 
 #include <memory>
 #include <string_view>
@@ -23,6 +24,8 @@ class MainWindow {
 public:
     // Asks the window to end the program with the exit status in WPARAM.
     static constexpr UINT kEndProgram = WM_APP + 1;
+    // Asks the window to tell a screen reader the sentence at LPARAM (const wchar_t*).
+    static constexpr UINT kAnnounce = WM_APP + 2;
     // The first control's id; clear of IDOK and IDCANCEL, which the dialog manager sends.
     static constexpr int kFirstControlId = 100;
 
@@ -65,6 +68,7 @@ private:
     Icon bigIcon_;
     Brushes brushes_;
     ScreenReaderNames screenReaderNames_; // outlives the controls that answer through it
+    std::unique_ptr<ScreenReaderAnnouncer> announcer_;
     std::vector<std::unique_ptr<NativeControl>> controls_; // in creation order
     std::vector<OptionControl*> options_;                  // in tab order
 };

@@ -1,5 +1,7 @@
 #include "screen_reader_names.h"
 
+#include "library_entry.h"
+
 #include <oleacc.h>
 
 namespace morvatek::win32 {
@@ -139,11 +141,6 @@ private:
     std::wstring name_;
 };
 
-template <typename Function> void find(HMODULE module, const char* name, Function& function) {
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-reinterpret-cast): how Windows hands out entries
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 } // namespace
 
 struct ScreenReaderNames::Entries {
@@ -177,11 +174,11 @@ const ScreenReaderNames::Entries* ScreenReaderNames::load() {
     }
     auto entries = std::make_unique<Entries>();
     HRESULT(WINAPI * startCom)(void*, DWORD) = nullptr;
-    find(ole32, "CoInitializeEx", startCom);
-    find(ole32, "CoUninitialize", entries->stopCom);
-    find(oleacc, "CreateStdAccessibleObject", entries->createStandard);
-    find(oleacc, "LresultFromObject", entries->lresultFromObject);
-    find(oleaut32, "SysAllocString", entries->allocString);
+    findEntry(ole32, "CoInitializeEx", startCom);
+    findEntry(ole32, "CoUninitialize", entries->stopCom);
+    findEntry(oleacc, "CreateStdAccessibleObject", entries->createStandard);
+    findEntry(oleacc, "LresultFromObject", entries->lresultFromObject);
+    findEntry(oleaut32, "SysAllocString", entries->allocString);
     if (startCom == nullptr || entries->stopCom == nullptr || entries->createStandard == nullptr ||
         entries->lresultFromObject == nullptr || entries->allocString == nullptr) {
         return nullptr;

@@ -8,11 +8,22 @@
 
 namespace morvatek::win32 {
 
-WindowProgramHost::WindowProgramHost(ErrorBox errorBox) : errorBox_(std::move(errorBox)) {}
+WindowProgramHost::WindowProgramHost(ErrorBox errorBox, Announce announce)
+    : errorBox_(std::move(errorBox)), announce_(std::move(announce)) {}
 
 void WindowProgramHost::showErrorBox(HWND owner, const std::wstring& title,
                                      const std::wstring& text) {
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void WindowProgramHost::announceInWindow(HWND window, const std::wstring& sentence) {
+    if (window != nullptr && IsWindow(window) != FALSE) {
+        SendMessageW(window, MainWindow::kAnnounce, 0, reinterpret_cast<LPARAM>(sentence.c_str()));
+    }
+}
+
+void WindowProgramHost::announce(std::u16string_view sentence) {
+    announce_(window_, wide(sentence));
 }
 
 void WindowProgramHost::reportError(const RuntimeError& error) {

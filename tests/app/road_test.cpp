@@ -27,6 +27,22 @@ TEST(Road, Base8AndFourClicksGiveThirteen) {
     EXPECT_TRUE(pupil.host().errors.empty());
 }
 
+// What a screen reader says: one sentence an action, none for the window as it opens.
+TEST(Road, EachActionIsToldInOneSentence) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    pupil.entersDigits(u"1011");
+    pupil.calculates();
+    pupil.clears();
+    pupil.calculates();
+    EXPECT_EQ(pupil.host().sentences,
+              (std::vector<std::string>{"Избрана бройна система: 8-ична.", "Цифра 1, въведени 1.",
+                                        "Цифра 0, въведени 2.", "Цифра 1, въведени 3.",
+                                        "Цифра 1, въведени 4.", "Резултат: 13",
+                                        "Въведеното число и резултатът са изтрити.",
+                                        "Числото е разделено на групи по: 1"}));
+}
+
 TEST(Road, ClearThenANewNumberInAnotherBase) {
     Pupil pupil;
     pupil.choosesBase(8);

@@ -14,6 +14,30 @@
 
 namespace morvatek::testing {
 
+// Each time a Notification object is shown, which a screen reader hears as its name: that name,
+// and whether the pupil's action was still running. The accessibility bridge reports a widget
+// shown where the widget gets its Show event.
+class HeardNotifications : public QObject {
+public:
+    explicit HeardNotifications(const Morvatek& model) : model_(model) {}
+
+    QStringList shown;
+    bool duringAction = false;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+        if (event->type() == QEvent::Show && face->role() == QAccessible::Notification) {
+            shown << face->text(QAccessible::Name);
+            duringAction = duringAction || model_.changes.holding();
+        }
+        return false;
+    }
+
+private:
+    const Morvatek& model_;
+};
+
 class WindowAccessibilityTest : public QObject {
     Q_OBJECT
 
@@ -66,6 +90,23 @@ private slots:
         const QString spoken = text->text(0, text->characterCount());
         QVERIFY2(spoken.startsWith(QStringLiteral("1010")), qPrintable(spoken));
         QVERIFY2(spoken.endsWith(QStringLiteral("16-ична бройна система:\nA")), qPrintable(spoken));
+    }
+
+    // Wherever the focus is, a screen reader hears the result once the action is over, from an
+    // object a sighted pupil never meets.
+    void theResultIsToldOnceWhenTheActionIsOver() {
+        OpenWindow open;
+        open.click("Option1_1");
+        open.enterDigits(QStringLiteral("1011"));
+        HeardNotifications heard(open.model());
+        for (QWidget* widget : open.window().findChildren<QWidget*>()) {
+            widget->installEventFilter(&heard);
+        }
+        open.click("Command1_0");
+        QCOMPARE(heard.shown, QStringList{QStringLiteral("Резултат: 13")});
+        QVERIFY(!heard.duringAction);
+        auto* announcer = open.control<QWidget>("announcer");
+        QVERIFY(announcer->size().isEmpty() && announcer->focusPolicy() == Qt::NoFocus);
     }
 
     // The text boxes' standard context menu speaks Bulgarian, like the rest of the window.

@@ -16,9 +16,13 @@ class RecordingHost : public ProgramHost {
 public:
     void reportError(const RuntimeError& error) override { errors.emplace_back(error.what()); }
     void endProgram(int exitStatus) override { exitStatuses.push_back(exitStatus); }
+    void announce(std::u16string_view sentence) override {
+        sentences.push_back(utf8(Text(sentence)));
+    }
 
     std::vector<std::string> errors;
     std::vector<int> exitStatuses;
+    std::vector<std::string> sentences;
 };
 
 // A started program driven the way a pupil drives the window: by the controls' own actions.

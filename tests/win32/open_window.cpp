@@ -18,9 +18,9 @@ std::wstring windowText(HWND window) {
 }
 
 OpenWindow::OpenWindow()
-    : host_([this](HWND, const std::wstring&, const std::wstring& text) {
-          shownErrors_.push_back(text);
-      }),
+    : host_([this](HWND, const std::wstring&,
+                   const std::wstring& text) { shownErrors_.push_back(text); },
+            [this](HWND, const std::wstring& sentence) { sentences_.push_back(utf8(sentence)); }),
       program_(host_), window_(program_.window(), GetModuleHandleW(nullptr)) {
     host_.setWindow(window_.hwnd());
     window_.show(SW_SHOWNORMAL);

@@ -13,7 +13,8 @@
 
 namespace morvatek::testing {
 
-// A started program in its real Win32 window, shown, with the error box replaced by a recorder.
+// A started program in its real Win32 window, shown, with the error box and what a screen reader
+// would be told replaced by recorders.
 // The pupil's actions are real messages: mouse button messages at a control's points, and key
 // messages to the focused control through the same dialog manager the program's loop uses.
 class OpenWindow {
@@ -25,6 +26,7 @@ public:
     HWND hwnd() const { return window_.hwnd(); }
     HWND control(std::string_view name) const;
     const std::vector<std::wstring>& shownErrors() const { return shownErrors_; }
+    const std::vector<std::string>& sentences() const { return sentences_; }
     // The status of the WM_QUIT the loop would have ended on, if one came.
     std::optional<int> quitStatus() const { return quitStatus_; }
 
@@ -48,6 +50,7 @@ public:
 
 private:
     std::vector<std::wstring> shownErrors_;
+    std::vector<std::string> sentences_;
     win32::WindowProgramHost host_;
     Program program_;
     win32::MainWindow window_;

@@ -38,6 +38,13 @@ TEST(Road, Base8AndFourClicksGiveThirteen) {
                                  "13");
     EXPECT_FALSE(IsWindowEnabled(open.control("List1")));
     EXPECT_TRUE(open.shownErrors().empty());
+    open.click("Command1_1");
+    // A screen reader is told each action once, in the core's words.
+    EXPECT_EQ(open.sentences(),
+              (std::vector<std::string>{"Избрана бройна система: 8-ична.", "Цифра 1, въведени 1.",
+                                        "Цифра 0, въведени 2.", "Цифра 1, въведени 3.",
+                                        "Цифра 1, въведени 4.", "Резултат: 13",
+                                        "Въведеното число и резултатът са изтрити."}));
 }
 
 TEST(DigitClicks, ThirtyOneClicksLeaveThirtyDigits) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the page and prints, in headless Chromium: its start-up against a static page with the
-# same elements, and its size; and a click on "Изчисли" with thirty digits in base 4 against the
+# Builds the page and prints: its start-up against a static page with the same elements, to the
+# first paint and to the window taking the pupil's actions, in headless Chromium and Firefox ESR,
+# and its size; and in Chromium a click on "Изчисли" with thirty digits in base 4 against the
 # static page setting the same transcript once per click.
 # usage: bench/run-web.sh [runs]   (default 21 runs of each page)
 set -euo pipefail
@@ -8,5 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/build-web.sh >/dev/null
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 node bench/web/startup.mjs "${1:-21}" build-web
+echo
+MORVATEK_BROWSER=firefox node bench/web/startup.mjs "${1:-21}" build-web | grep -v '^morvatek.html:'
 echo
 node bench/web/click.mjs "${1:-21}" build-web

@@ -35,6 +35,7 @@ release=(
 )
 web=(
     cmake ninja-build googletest emscripten nodejs chromium firefox-esr fonts-liberation poppler-utils
+    webkit2gtk-driver xvfb
 )
 # Some machines have a Node.js that brings its own npm; Debian's comes in a package of its own.
 if ! command -v npm >/dev/null; then

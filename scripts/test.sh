@@ -8,7 +8,8 @@
 #    MSI, as on 64-bit Windows. On a machine that runs no 32-bit programs, the tests that start
 #    one are skipped, each with the reason;
 #  - Web: the core's tests compiled with Emscripten and run under Node.js, then the page in a
-#    headless Chromium and Firefox ESR that each test file starts and stops itself;
+#    headless Chromium and Firefox ESR and in WebKitGTK's MiniBrowser on an Xvfb, each started
+#    and stopped by every test file itself;
 #  - Release: scripts/release.sh run twice on the committed HEAD, compared byte for byte.
 # Every part runs, even after one has failed; the end is a table of each part's passed, failed
 # and skipped tests and its time, then one line with the totals. The status is 1 when anything
@@ -121,7 +122,7 @@ else
     part "Windows, 32-bit, built and read back" windows_32
 fi
 part "Windows, 64-bit, under Wine" windows_64
-part "Web, under Node.js and in headless Chromium and Firefox ESR" web
+part "Web, under Node.js, in Chromium, Firefox ESR and WebKit" web
 part "Release: the committed HEAD built twice gives the same bytes" release
 
 echo

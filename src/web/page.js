@@ -1,7 +1,8 @@
 'use strict';
 // The page's side of the program: it shows each control as the model has it, following the
 // model's change notifications, and passes the pupil's clicks and keys to the model's own entry
-// points. No state of its own: every number and text comes from the core.
+// points. No state of its own: every number and text comes from the core. The window's markup
+// is drawn before the core starts; what the pupil does meanwhile waits for it, in order.
 (() => {
   let windowElement = null;
   let core = null;
@@ -9,6 +10,16 @@
   let defaultOptionStop = null;
   let announcer = null;
   let started = false;
+  const waiting = [];
+
+  // Runs an action of the pupil's on the core, or keeps it until the core runs: each once.
+  function act(action) {
+    if (started) {
+      action();
+    } else {
+      waiting.push(action);
+    }
+  }
 
   function readText(pointer, length) {
     return String.fromCharCode(...core.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length));
@@ -116,7 +127,7 @@
   };
 
   function wireList(list) {
-    const number = controlNumber(list);
+    const number = () => controlNumber(list);
     // Every click on an item is a click, the selected item and the second click of a double
     // click included.
     list.addEventListener('mousedown', (event) => {
@@ -128,7 +139,7 @@
     list.addEventListener('click', (event) => {
       const item = itemOf(event);
       if (item >= 0) {
-        core._mv_list_click(number, item);
+        act(() => core._mv_list_click(number(), item));
       }
     });
     list.addEventListener('keydown', (event) => {
@@ -136,10 +147,11 @@
         return;
       }
       const action = listKeys[event.key];
+      const character = event.key.charCodeAt(0);
       if (action) {
-        action(number, list);
+        act(() => action(number(), list));
       } else if (event.key.length === 1) {
-        core._mv_list_type(number, event.key.charCodeAt(0));
+        act(() => core._mv_list_type(number(), character));
       } else {
         return;
       }
@@ -151,14 +163,16 @@
   // focused one. The buttons never mark themselves: the model does.
   function wireOptions(group) {
     for (const option of group.querySelectorAll('[role="radio"]')) {
-      option.addEventListener('click', () => core._mv_option_select(controlNumber(option)));
+      option.addEventListener('click', () => act(() => core._mv_option_select(controlNumber(option))));
       option.addEventListener('keydown', (event) => {
         const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
         if (event.key === ' ') {
-          core._mv_option_select(controlNumber(option));
+          act(() => core._mv_option_select(controlNumber(option)));
         } else if (step) {
-          const next = core._mv_option_move_by(controlNumber(option), step);
-          document.getElementById(names[next])?.focus();
+          act(() => {
+            const next = core._mv_option_move_by(controlNumber(option), step);
+            document.getElementById(names[next])?.focus();
+          });
         } else {
           return;
         }
@@ -173,25 +187,31 @@
     document.documentElement.dataset.ended = 'true';
   }
 
-  function start(module) {
-    core = module;
+  // The controls take the pupil's clicks and keys from the moment they are drawn.
+  function wire() {
     windowElement = document.querySelector('.window');
     defaultOptionStop = document.querySelector('[role="radio"]:not([tabindex="-1"])');
     announcer = createAnnouncer(document.getElementById('announcer'));
-    for (let i = 0; i < core._mv_control_count(); ++i) {
-      names.push(asciiAt(core._mv_control_name(i)));
-    }
     for (const list of document.querySelectorAll('[role="listbox"]')) {
       wireList(list);
     }
     wireOptions(document.querySelector('[role="radiogroup"]'));
     for (const button of document.querySelectorAll('button')) {
-      button.addEventListener('click', () => core._mv_press(controlNumber(button)));
+      button.addEventListener('click', () => act(() => core._mv_press(controlNumber(button))));
+    }
+  }
+
+  function start(module) {
+    core = module;
+    for (let i = 0; i < core._mv_control_count(); ++i) {
+      names.push(asciiAt(core._mv_control_name(i)));
     }
     if (core._mv_start() === 0) {
       names.forEach((name, number) => show(number));
     }
     started = true;
+    waiting.splice(0).forEach((action) => action());
+    performance.mark('morvatek-started');
     if (core._mv_test_forget_base) {
       window.morvatekTestHooks = { forgetBase: () => core._mv_test_forget_base() };
     }
@@ -213,22 +233,26 @@
     showStartFailure(noWebAssemblyText);
     return;
   }
-  // The core is small enough to compile at once, so the window takes the pupil's actions in the
-  // frame that first shows it; where compiling waits, a promise comes back instead.
-  try {
-    const made = createMorvatek({
-      onControlChanged: (number) => core && names.length && show(number),
-      onRunTimeError: showRunTimeError,
-      onProgramEnd: endProgram,
-      onAnnouncement: (sentence) => announcer && announcer.say(sentence),
-      readText,
-    });
-    if (typeof made.then === 'function') {
-      made.then(start).catch(startFailed);
-    } else {
-      start(made);
+  wire();
+  // The core is decoded, compiled and started after the window's first frame: only this much
+  // deferral lets every browser draw the window first. It compiles at once then, so that it
+  // takes the pupil's actions from the next frame on.
+  requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(() => {
+    try {
+      const made = createMorvatek({
+        onControlChanged: (number) => core && names.length && show(number),
+        onRunTimeError: showRunTimeError,
+        onProgramEnd: endProgram,
+        onAnnouncement: (sentence) => announcer && announcer.say(sentence),
+        readText,
+      });
+      if (typeof made.then === 'function') {
+        made.then(start).catch(startFailed);
+      } else {
+        start(made);
+      }
+    } catch (error) {
+      startFailed(error);
     }
-  } catch (error) {
-    startFailed(error);
-  }
+  })));
 })();

@@ -1,6 +1,7 @@
 // Starts and stops a headless browser of its own, with a fresh profile and no background
 // traffic, and opens the built page from disk, the way a pupil opens the file. Debian's Chromium
-// by default; Debian's Firefox ESR with MORVATEK_BROWSER=firefox, driven over WebDriver BiDi.
+// by default; Debian's Firefox ESR with MORVATEK_BROWSER=firefox, driven over WebDriver BiDi;
+// WebKitGTK's MiniBrowser with MORVATEK_BROWSER=webkit, over classic WebDriver (webkit.mjs).
 import { mkdtempSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -16,8 +17,12 @@ export const testPagePath = process.env.MORVATEK_TEST_PAGE ?? built('morvatek-te
 export const sitePath = process.env.MORVATEK_SITE ?? built('site');
 
 export const firefox = process.env.MORVATEK_BROWSER === 'firefox';
-// The reason a test that needs Chromium's own protocol is skipped in Firefox, or false.
-export const chromiumOnly = firefox && 'needs the Chrome DevTools Protocol';
+export const webkit = process.env.MORVATEK_BROWSER === 'webkit';
+// The reason a test that needs Chromium's own protocol is skipped elsewhere, or false.
+export const chromiumOnly = (firefox || webkit) && 'needs the Chrome DevTools Protocol';
+// The reason a test that needs what only CDP and BiDi tell (every request, page errors, a script
+// run before the page's own, printing) is skipped in WebKit, or false.
+export const notInWebKit = webkit && "needs what WebKit's classic WebDriver cannot do";
 
 const chromium = {
   executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
@@ -41,6 +46,9 @@ const firefoxEsr = {
 };
 
 export async function startBrowser() {
+  if (webkit) {
+    return (await import('./webkit.mjs')).startWebKit();
+  }
   const profile = mkdtempSync(join(tmpdir(), 'morvatek-browser-'));
   const browser = await puppeteer.launch({
     ...(firefox ? firefoxEsr : chromium),

@@ -9,21 +9,22 @@ set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
 fail() { echo "FAIL: $*"; tail -n 20 "$work/said" 2>/dev/null; exit 1; }
-
-ready=$work/display
-mkfifo "$ready"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
-xvfb=$!
+xvfb=""
 orca=""
 morvatek=""
 cleanup() {
     # Orca first, and to its end: it writes its last words as it stops.
     [ -z "$orca" ] || { kill -TERM "$orca" 2>/dev/null; wait "$orca" 2>/dev/null || true; }
     [ -z "$morvatek" ] || kill "$morvatek" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+ready=$work/display
+mkfifo "$ready"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+xvfb=$!
 read -r -t 30 number <"$ready" || fail "Xvfb did not start"
 export DISPLAY=:$number HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"

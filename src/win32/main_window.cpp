@@ -51,7 +51,7 @@ MainWindow::MainWindow(Morvatek& model, HINSTANCE instance) : dpi_(windowDpi(nul
     setIcons(dpi_);
     createControls(model);
     fitClientArea(clientWidth(), clientHeight());
-    announcer_ = std::make_unique<ScreenReaderAnnouncer>(hwnd_);
+    announcer_ = std::make_unique<ScreenReaderAnnouncer>(hwnd_, com_);
 }
 
 int MainWindow::clientWidth() const {

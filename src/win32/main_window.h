@@ -1,6 +1,7 @@
 #pragma once
 
 #include "brushes.h"
+#include "com_libraries.h"
 #include "gdi_object.h"
 #include "native_control.h"
 #include "screen_reader_announcer.h"
@@ -67,7 +68,8 @@ private:
     Icon smallIcon_;
     Icon bigIcon_;
     Brushes brushes_;
-    ScreenReaderNames screenReaderNames_; // outlives the controls that answer through it
+    ComLibraries com_;                          // outlives both that use it
+    ScreenReaderNames screenReaderNames_{com_}; // outlives the controls that answer through it
     std::unique_ptr<ScreenReaderAnnouncer> announcer_;
     std::vector<std::unique_ptr<NativeControl>> controls_; // in creation order
     std::vector<OptionControl*> options_;                  // in tab order

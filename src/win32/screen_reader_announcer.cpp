@@ -1,5 +1,6 @@
 #include "screen_reader_announcer.h"
 
+#include "com_libraries.h"
 #include "library_entry.h"
 
 #include <oleacc.h>
@@ -29,29 +30,22 @@ using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
 struct ScreenReaderAnnouncer::Entries {
     RaiseNotification raiseNotification = nullptr; // Windows 10 1709 and later only
     HostProvider hostProvider = nullptr;
-    BSTR(WINAPI* allocString)(const OLECHAR*) = nullptr;
-    void(WINAPI* freeString)(BSTR) = nullptr;
-    void(WINAPI* stopCom)() = nullptr; // set when this thread started COM
+    ComLibraries::Entries com;
     IAccPropServices* properties = nullptr;
 };
 
-ScreenReaderAnnouncer::ScreenReaderAnnouncer(HWND window) : window_(window) {}
+ScreenReaderAnnouncer::ScreenReaderAnnouncer(HWND window, ComLibraries& com)
+    : window_(window), com_(com) {}
 
-// The modules stay loaded until the program ends, as a screen reader may still hold an object.
 ScreenReaderAnnouncer::~ScreenReaderAnnouncer() {
-    if (!entries_) {
+    if (!entries_ || entries_->properties == nullptr) {
         return;
     }
-    if (entries_->properties != nullptr) {
-        if (liveRegion_ != nullptr) {
-            entries_->properties->ClearHwndProps(liveRegion_, OBJID_CLIENT, CHILDID_SELF,
-                                                 &kLiveSettingProperty, 1);
-        }
-        entries_->properties->Release();
+    if (liveRegion_ != nullptr) {
+        entries_->properties->ClearHwndProps(liveRegion_, OBJID_CLIENT, CHILDID_SELF,
+                                             &kLiveSettingProperty, 1);
     }
-    if (entries_->stopCom != nullptr) {
-        entries_->stopCom();
-    }
+    entries_->properties->Release();
 }
 
 const ScreenReaderAnnouncer::Entries* ScreenReaderAnnouncer::load() {
@@ -59,33 +53,19 @@ const ScreenReaderAnnouncer::Entries* ScreenReaderAnnouncer::load() {
         return entries_.get();
     }
     tried_ = true;
-    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
-    if (ole32 == nullptr || oleaut32 == nullptr) {
+    const ComLibraries::Entries* com = com_.load();
+    if (com == nullptr) {
         return nullptr;
     }
     auto entries = std::make_unique<Entries>();
+    entries->com = *com;
     if (HMODULE automation = LoadLibraryW(L"UIAutomationCore.dll")) {
         findEntry(automation, "UiaRaiseNotificationEvent", entries->raiseNotification);
         findEntry(automation, "UiaHostProviderFromHwnd", entries->hostProvider);
     }
-    findEntry(oleaut32, "SysAllocString", entries->allocString);
-    findEntry(oleaut32, "SysFreeString", entries->freeString);
-    HRESULT(WINAPI * startCom)(void*, DWORD) = nullptr;
-    HRESULT(WINAPI * createInstance)(REFCLSID, IUnknown*, DWORD, REFIID, void**) = nullptr;
-    findEntry(ole32, "CoInitializeEx", startCom);
-    findEntry(ole32, "CoUninitialize", entries->stopCom);
-    findEntry(ole32, "CoCreateInstance", createInstance);
-    if (entries->allocString == nullptr || entries->freeString == nullptr || startCom == nullptr ||
-        entries->stopCom == nullptr || createInstance == nullptr) {
-        return nullptr;
-    }
-    if (FAILED(startCom(nullptr, COINIT_APARTMENTTHREADED))) {
-        entries->stopCom = nullptr; // another part of the thread runs COM its own way
-    }
     if (entries->raiseNotification == nullptr || entries->hostProvider == nullptr) {
-        createInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
-                       reinterpret_cast<void**>(&entries->properties));
+        com->createInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                            reinterpret_cast<void**>(&entries->properties));
     }
     entries_ = std::move(entries);
     return entries_.get();
@@ -108,12 +88,12 @@ void ScreenReaderAnnouncer::notify(const Entries& entries, const std::wstring& s
     if (FAILED(entries.hostProvider(window_, &provider)) || provider == nullptr) {
         return;
     }
-    BSTR text = entries.allocString(sentence.c_str());
-    BSTR activity = entries.allocString(kActivityId);
+    BSTR text = entries.com.allocString(sentence.c_str());
+    BSTR activity = entries.com.allocString(kActivityId);
     entries.raiseNotification(provider, kNotificationKindOther, kNotificationProcessingMostRecent,
                               text, activity);
-    entries.freeString(activity);
-    entries.freeString(text);
+    entries.com.freeString(activity);
+    entries.com.freeString(text);
     provider->Release();
 }
 

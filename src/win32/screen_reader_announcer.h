@@ -6,6 +6,8 @@
 
 namespace morvatek::win32 {
 
+class ComLibraries;
+
 // Tells a screen reader a sentence without moving the focus, wherever it is.
 // - Where Windows raises UI Automation notifications (Windows 10 1709 and later), one for the
 //   window: kind "other", only the most recent one kept, under the program's own activity id.
@@ -17,7 +19,7 @@ namespace morvatek::win32 {
 // leaves the program as it was.
 class ScreenReaderAnnouncer {
 public:
-    explicit ScreenReaderAnnouncer(HWND window);
+    ScreenReaderAnnouncer(HWND window, ComLibraries& com);
     ScreenReaderAnnouncer(const ScreenReaderAnnouncer&) = delete;
     ScreenReaderAnnouncer& operator=(const ScreenReaderAnnouncer&) = delete;
     ~ScreenReaderAnnouncer();
@@ -25,13 +27,14 @@ public:
     void say(const std::wstring& sentence);
 
 private:
-    struct Entries; // UIAutomationCore's, oleaut32's and ole32's, once loaded
+    struct Entries; // UIAutomationCore's, COM's and its live-region properties, once loaded
 
     const Entries* load();
     void notify(const Entries& entries, const std::wstring& sentence);
     void changeLiveRegion(const Entries& entries, const std::wstring& sentence);
 
     HWND window_;
+    ComLibraries& com_;
     HWND liveRegion_ = nullptr;
     bool tried_ = false;
     std::unique_ptr<Entries> entries_;

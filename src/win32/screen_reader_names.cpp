@@ -1,5 +1,6 @@
 #include "screen_reader_names.h"
 
+#include "com_libraries.h"
 #include "library_entry.h"
 
 #include <oleacc.h>
@@ -147,44 +148,29 @@ struct ScreenReaderNames::Entries {
     HRESULT(WINAPI* createStandard)(HWND, LONG, REFIID, void**) = nullptr;
     LRESULT(WINAPI* lresultFromObject)(REFIID, WPARAM, IUnknown*) = nullptr;
     BSTR(WINAPI* allocString)(const OLECHAR*) = nullptr;
-    void(WINAPI* stopCom)() = nullptr; // set when this thread started COM
 };
 
-ScreenReaderNames::ScreenReaderNames() = default;
+ScreenReaderNames::ScreenReaderNames(ComLibraries& com) : com_(com) {}
 
-// The modules stay loaded until the program ends: a screen reader may still hold an object.
-ScreenReaderNames::~ScreenReaderNames() {
-    if (entries_ && entries_->stopCom != nullptr) {
-        entries_->stopCom();
-    }
-}
+ScreenReaderNames::~ScreenReaderNames() = default;
 
-// The object crosses into the screen reader's process through COM, which this thread starts
-// then.
+// The object crosses into the screen reader's process through COM.
 const ScreenReaderNames::Entries* ScreenReaderNames::load() {
     if (tried_) {
         return entries_.get();
     }
     tried_ = true;
-    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
+    const ComLibraries::Entries* com = com_.load();
     HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-    if (ole32 == nullptr || oleaut32 == nullptr || oleacc == nullptr) {
+    if (com == nullptr || oleacc == nullptr) {
         return nullptr;
     }
     auto entries = std::make_unique<Entries>();
-    HRESULT(WINAPI * startCom)(void*, DWORD) = nullptr;
-    findEntry(ole32, "CoInitializeEx", startCom);
-    findEntry(ole32, "CoUninitialize", entries->stopCom);
     findEntry(oleacc, "CreateStdAccessibleObject", entries->createStandard);
     findEntry(oleacc, "LresultFromObject", entries->lresultFromObject);
-    findEntry(oleaut32, "SysAllocString", entries->allocString);
-    if (startCom == nullptr || entries->stopCom == nullptr || entries->createStandard == nullptr ||
-        entries->lresultFromObject == nullptr || entries->allocString == nullptr) {
+    entries->allocString = com->allocString;
+    if (entries->createStandard == nullptr || entries->lresultFromObject == nullptr) {
         return nullptr;
-    }
-    if (FAILED(startCom(nullptr, COINIT_APARTMENTTHREADED))) {
-        entries->stopCom = nullptr; // another part of the thread runs COM its own way
     }
     entries_ = std::move(entries);
     return entries_.get();

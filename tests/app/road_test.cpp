@@ -25,14 +25,7 @@ TEST(Road, Base8AndFourClicksGiveThirteen) {
                                   "Въведеното число в 8-ична бройна система:\r\n"
                                   "13");
     EXPECT_TRUE(pupil.host().errors.empty());
-}
-
-// What a screen reader says: one sentence an action, none for the window as it opens.
-TEST(Road, EachActionIsToldInOneSentence) {
-    Pupil pupil;
-    pupil.choosesBase(8);
-    pupil.entersDigits(u"1011");
-    pupil.calculates();
+    // What a screen reader says: one sentence an action, none for the window as it opens.
     pupil.clears();
     pupil.calculates();
     EXPECT_EQ(pupil.host().sentences,

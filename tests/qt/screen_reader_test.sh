@@ -4,29 +4,28 @@
 # it says to a log. The pupil chooses 8-ична, clicks 1, 0, 1, 1 and presses "Изчисли"; Orca
 # must say each sentence in turn, wherever the focus is, and the result again after a second
 # "Изчисли". Each click waits until Orca has said the sentence before.
-# usage: dbus-run-session -- screen_reader_test.sh PROGRAM   (a session bus of the test's own)
+# usage: env -u DISPLAY -u AT_SPI_BUS_ADDRESS -u WAYLAND_DISPLAY dbus-run-session -- \
+#            screen_reader_test.sh PROGRAM
+#        (a session bus of the test's own, which hands nothing of the caller's display on)
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
 fail() { echo "FAIL: $*"; tail -n 20 "$work/said" 2>/dev/null; exit 1; }
-xvfb=""
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb || fail "Xvfb did not start"
 orca=""
 morvatek=""
 cleanup() {
     # Orca first, and to its end: it writes its last words as it stops.
     [ -z "$orca" ] || { kill -TERM "$orca" 2>/dev/null; wait "$orca" 2>/dev/null || true; }
     [ -z "$morvatek" ] || kill "$morvatek" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-ready=$work/display
-mkfifo "$ready"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 30 number <"$ready" || fail "Xvfb did not start"
-export DISPLAY=:$number HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+# X alone, and the accessibility bus of this session, whatever the caller runs.
+unset WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS
+export HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config GDK_BACKEND=x11
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 

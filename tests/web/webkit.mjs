@@ -32,10 +32,6 @@ class WebKitElement {
       return { x, y, width, height };
     });
   }
-
-  screenshot() {
-    return this.element.takeScreenshot();
-  }
 }
 
 class WebKitPage {
@@ -123,8 +119,11 @@ export async function startWebKit() {
     xvfb.once('exit', () => reject(new Error('Xvfb did not start')));
   });
   const port = await freePort();
+  // X alone, whatever display the caller has.
+  const env = { ...process.env, DISPLAY: display, GDK_BACKEND: 'x11' };
+  delete env.WAYLAND_DISPLAY;
   const driver = spawn(process.env.WEBKIT_WEBDRIVER ?? 'WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
-    { stdio: 'ignore', env: { ...process.env, DISPLAY: display } });
+    { stdio: 'ignore', env });
   let session;
   for (let attempt = 0; !session; ++attempt) {
     try {

@@ -11,12 +11,17 @@
 #    headless Chromium and Firefox ESR and in WebKitGTK's MiniBrowser on an Xvfb, each started
 #    and stopped by every test file itself;
 #  - Release: scripts/release.sh run twice on the committed HEAD, compared byte for byte.
+# It does all of this on the machine's own Debian, and again on the other of Debian 12 and 13 in
+# a minimal root of that release (scripts/debian-root.sh), where it also installs and starts this
+# machine's .deb. Where no such root can be made, its rows are skipped with the reason.
 # Every part runs, even after one has failed; the end is a table of each part's passed, failed
 # and skipped tests and its time, then one line with the totals. The status is 1 when anything
 # failed.
+# usage: scripts/test.sh [debian-12] [debian-13]   (default: both)
+# MORVATEK_SUMMARY=FILE also writes the table's rows to FILE. Sourced, it only defines its
+# functions.
 set -uo pipefail
-cd "$(dirname "$0")/.."
-scripts/install-deps.sh linux windows web release || exit 1
+own=$(. /etc/os-release && echo "$VERSION_ID")
 jobs=$(nproc)
 summary=()  # "part|passed|failed|skipped|seconds"
 skipped_because=()
@@ -113,29 +118,114 @@ release() {
     [ "$status" -eq 0 ] || [ "$part_failed" -gt 0 ] || part_failed=1
 }
 
-part "Linux" linux
-part "Linux, sanitizers" sanitizers
-if why=$(scripts/runs-32bit.sh); then
-    part "Windows, 32-bit, under a 32-bit Wine" windows_32
-else
-    echo "Windows, 32-bit: $why; the tests that start a 32-bit program are skipped."
-    part "Windows, 32-bit, built and read back" windows_32
-fi
-part "Windows, 64-bit, under Wine" windows_64
-part "Web, under Node.js, in Chromium, Firefox ESR and WebKit" web
-part "Release: the committed HEAD built twice gives the same bytes" release
+own_parts() {
+    scripts/install-deps.sh linux windows web release || exit 1
+    local debian="Debian $own: "
+    part "${debian}Linux" linux
+    part "${debian}Linux, sanitizers" sanitizers
+    part "${debian}Windows, 32-bit, under Wine" windows_32
+    part "${debian}Windows, 64-bit, under Wine" windows_64
+    part "${debian}Web, under Node.js, in Chromium, Firefox ESR and WebKit" web
+    part "${debian}Release: the committed HEAD built twice gives the same bytes" release
+}
 
-echo
-echo "== Summary"
-for reason in "${skipped_because[@]}"; do
-    echo "skipped in $reason"
-done
-passed=0 failed=0 skipped=0
-printf '%-62s %7s %7s %8s %8s\n' part passed failed skipped time
-for row in "${summary[@]}"; do
-    IFS='|' read -r name p f s seconds <<<"$row"
-    printf '%-62s %7d %7d %8d %5d:%02d\n' "$name" "$p" "$f" "$s" $((seconds / 60)) $((seconds % 60))
-    passed=$((passed + p)) failed=$((failed + f)) skipped=$((skipped + s))
-done
-echo "$passed passed, $failed failed, $skipped skipped"
-[ "$failed" -eq 0 ]
+# The other Debian's run, in a root of that release, with a copy of this tree (its own build
+# folders are kept there between runs). Its rows join this table.
+other_debian() {
+    local version=$1 release start=$SECONDS root status=0
+    release=$( ((version == 12)) && echo bookworm || echo trixie)
+    scripts/install-deps.sh mmdebstrap || exit 1
+    root=$(scripts/debian-root.sh make "$release") || status=$?
+    if [ "$status" -eq 77 ]; then
+        skip_debian "$version" "$root"
+        return
+    elif [ "$status" -ne 0 ]; then
+        summary+=("Debian $version: its root|0|1|0|$((SECONDS - start))")
+        return
+    fi
+    copy_tree "$root/root/morvatek"
+    rm -f "$root/root/summary" "$root/root/summary.skipped"
+    scripts/debian-root.sh run "$release" env MORVATEK_SUMMARY=/root/summary \
+        /root/morvatek/scripts/test.sh "debian-$version"
+    local row
+    while IFS= read -r row; do
+        summary+=("$row")
+    done < <(cat "$root/root/summary" 2>/dev/null)
+    while IFS= read -r row; do
+        skipped_because+=("Debian $version: $row")
+    done < <(cat "$root/root/summary.skipped" 2>/dev/null)
+    [ -s "$root/root/summary" ] || summary+=("Debian $version: the test command|0|1|0|$((SECONDS - start))")
+    start=$SECONDS
+    echo "== Debian $version: this machine's .deb installed and started"
+    part_passed=0 part_failed=0 part_skipped=0
+    installs_deb "$release" "$root" && part_passed=1 || part_failed=1
+    summary+=("Debian $version: this machine's .deb installed and started|$part_passed|$part_failed|0|$((SECONDS - start))")
+}
+
+skip_debian() {
+    echo "$2"
+    skipped_because+=("Debian $1: ${2#skipped: }")
+    summary+=("Debian $1|0|0|1|0")
+}
+
+# The tree as it is, uncommitted changes too, over the copy's sources; its build folders stay.
+copy_tree() {
+    mkdir -p "$1"
+    find "$1" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
+    { git ls-files -z --cached --others --exclude-standard; printf '.git\0'; } |
+        tar --null -T - -cf - | tar -xf - -C "$1"
+}
+
+# The program packed on this machine installs on the other Debian and keeps running.
+installs_deb() {
+    local deb
+    scripts/package-linux.sh >/dev/null || return 1
+    deb=$(ls build-release/morvatek_*_amd64.deb) || return 1
+    cp "$deb" "$2/root/morvatek.deb"
+    scripts/debian-root.sh run "$1" bash -c '
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            /root/morvatek.deb >/dev/null || exit 1
+        status=0
+        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d) timeout 2 morvatek || status=$?
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq morvatek >/dev/null
+        [ "$status" -eq 124 ] || { echo "FAIL: the installed program ended with status $status"; exit 1; }
+        echo "ok: the installed program started and kept running"'
+}
+
+main() {
+    cd "$(dirname "$0")/.." || exit 1
+    local debian
+    for debian in "$@"; do
+        [[ $debian == debian-1[23] ]] || { echo "usage: $0 [debian-12] [debian-13]" >&2; exit 2; }
+    done
+    for debian in ${*:-debian-12 debian-13}; do
+        if [ "${debian#debian-}" = "$own" ]; then
+            own_parts
+        else
+            other_debian "${debian#debian-}"
+        fi
+    done
+    summarize
+}
+
+# The table of every part, the totals, and the status: 1 when anything failed.
+summarize() {
+    echo
+    echo "== Summary"
+    local reason row name p f s seconds passed=0 failed=0 skipped=0
+    for reason in "${skipped_because[@]}"; do
+        echo "skipped in $reason"
+        [ -z "${MORVATEK_SUMMARY:-}" ] || echo "$reason" >>"$MORVATEK_SUMMARY.skipped"
+    done
+    printf '%-74s %7s %7s %8s %8s\n' part passed failed skipped time
+    for row in "${summary[@]}"; do
+        IFS='|' read -r name p f s seconds <<<"$row"
+        printf '%-74s %7d %7d %8d %5d:%02d\n' "$name" "$p" "$f" "$s" $((seconds / 60)) $((seconds % 60))
+        [ -z "${MORVATEK_SUMMARY:-}" ] || echo "$row" >>"$MORVATEK_SUMMARY"
+        passed=$((passed + p)) failed=$((failed + f)) skipped=$((skipped + s))
+    done
+    echo "$passed passed, $failed failed, $skipped skipped"
+    [ "$failed" -eq 0 ]
+}
+
+[[ "${BASH_SOURCE[0]}" != "$0" ]] || main "$@"

@@ -14,7 +14,9 @@ TEST(ErrorPath, MissingOptionIsReportedOnceAndEndsTheProgram) {
     pupil.choosesBase(8);
     pupil.entersDigits(u"101");
     pupil.window().SelectedOption = -1; // behind the window's back
+    const std::vector<std::string> heardBefore = pupil.host().sentences;
     pupil.calculates();
+    EXPECT_EQ(pupil.host().sentences, heardBefore) << "a sentence over the error box";
 
     ASSERT_EQ(pupil.host().errors.size(), 1U);
     EXPECT_NE(pupil.host().errors[0].find("Option1(-1)"), std::string::npos)

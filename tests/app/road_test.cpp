@@ -36,6 +36,28 @@ TEST(Road, Base8AndFourClicksGiveThirteen) {
                                         "Числото е разделено на групи по: 1"}));
 }
 
+// Another base drops the digits entered so far, and what the pupil chose is what they hear.
+TEST(Road, AnotherBaseAfterSomeDigitsIsHeardAsThatBase) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    pupil.entersDigits(u"101");
+    pupil.choosesBase(16);
+    EXPECT_EQ(pupil.host().sentences.back(), "Избрана бройна система: 16-ична.");
+}
+
+// The window shows what an action changed before a screen reader is told of it.
+TEST(Road, TheSentenceFollowsTheWindowsUpdate) {
+    Pupil pupil;
+    pupil.choosesBase(8);
+    pupil.entersDigits(u"1");
+    std::vector<std::size_t> heardWhenShown;
+    pupil.window().Text1(0).subscribe(
+        [&pupil, &heardWhenShown] { heardWhenShown.push_back(pupil.host().sentences.size()); });
+    pupil.calculates();
+    EXPECT_EQ(heardWhenShown, (std::vector<std::size_t>{2}));
+    EXPECT_EQ(pupil.host().sentences.size(), 3U);
+}
+
 TEST(Road, ClearThenANewNumberInAnotherBase) {
     Pupil pupil;
     pupil.choosesBase(8);

@@ -10,31 +10,58 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
 #include <memory>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace morvatek::testing {
 
-// Each time a Notification object is shown, which a screen reader hears as its name: that name,
-// and whether the pupil's action was still running. The accessibility bridge reports a widget
-// shown where the widget gets its Show event.
-class HeardNotifications : public QObject {
+// What the accessibility bridge is told that a screen reader speaks, with whether the pupil's
+// action was still running: with Qt 6.8 and later an announcement, before it a Notification
+// object shown, which Orca speaks as its name. Qt tells the bridge only while a screen reader
+// is there, so the platform's accessibility is switched on meanwhile.
+class HeardAnnouncements {
 public:
-    explicit HeardNotifications(const Morvatek& model) : model_(model) {}
+    explicit HeardAnnouncements(const Morvatek& model) : model_(model) {
+        current_ = this;
+        previous_ = QAccessible::installUpdateHandler(&HeardAnnouncements::hear);
+        platform_->setActive(true);
+    }
+    ~HeardAnnouncements() {
+        platform_->setActive(wasActive_);
+        QAccessible::installUpdateHandler(previous_);
+        current_ = nullptr;
+    }
+    HeardAnnouncements(const HeardAnnouncements&) = delete;
+    HeardAnnouncements& operator=(const HeardAnnouncements&) = delete;
 
-    QStringList shown;
+    QStringList heard;
     bool duringAction = false;
 
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-        if (event->type() == QEvent::Show && face->role() == QAccessible::Notification) {
-            shown << face->text(QAccessible::Name);
-            duringAction = duringAction || model_.changes.holding();
+private:
+    static void hear(QAccessibleEvent* event) {
+        QString said;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement) {
+            said = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
         }
-        return false;
+#endif
+        QAccessibleInterface* face = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && face != nullptr &&
+            face->role() == QAccessible::Notification) {
+            said = face->text(QAccessible::Name);
+        }
+        if (!said.isNull()) {
+            current_->heard << said;
+            current_->duringAction = current_->duringAction || current_->model_.changes.holding();
+        }
     }
 
-private:
+    static inline HeardAnnouncements* current_ = nullptr;
+    QPlatformAccessibility* platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    const bool wasActive_ = platform_->isActive();
+    QAccessible::UpdateHandler previous_ = nullptr;
     const Morvatek& model_;
 };
 
@@ -98,12 +125,9 @@ private slots:
         OpenWindow open;
         open.click("Option1_1");
         open.enterDigits(QStringLiteral("1011"));
-        HeardNotifications heard(open.model());
-        for (QWidget* widget : open.window().findChildren<QWidget*>()) {
-            widget->installEventFilter(&heard);
-        }
+        HeardAnnouncements heard(open.model());
         open.click("Command1_0");
-        QCOMPARE(heard.shown, QStringList{QStringLiteral("Резултат: 13")});
+        QCOMPARE(heard.heard, QStringList{QStringLiteral("Резултат: 13")});
         QVERIFY(!heard.duringAction);
         auto* announcer = open.control<QWidget>("announcer");
         QVERIFY(announcer->size().isEmpty() && announcer->focusPolicy() == Qt::NoFocus);

@@ -43,15 +43,25 @@ check "a folder holding another file is refused and left as it was" \
      grep -q "notes.txt" "$work/refused" && [ "$(ls -A "$work/desktop")" = notes.txt ] &&
      [ "$(cat "$work/desktop/notes.txt")" = notes ]'
 release "$work/first" 022 UTC C.UTF-8
+# The same beside an earlier release: the teacher's file is no part of it.
+cp -r "$work/first/dist" "$work/mixed" && echo "notes" >"$work/mixed/notes.txt"
+check "an earlier release with another file beside it is refused and left as it was" \
+    '! (cd "$work/refusing" && scripts/release.sh "$work/mixed") 2>"$work/refused" &&
+     grep -q "notes.txt" "$work/refused" && diff -r "$work/first/dist" "$work/mixed" | grep -q "^Only in $work/mixed: notes.txt$" &&
+     [ "$(diff -r "$work/first/dist" "$work/mixed" | wc -l)" -eq 1 ]'
 
 # An earlier release, of other files, where the second one goes.
 earlier=$work/another/folder/second-dist
 mkdir -p "$earlier"
 cp "$work/first/dist/morvatek.html" "$earlier/morvatek-0.9.html"
 (cd "$earlier" && sha256sum -- * >SHA256SUMS)
+# A web server's folder, shared with its group.
+chgrp users "$earlier" 2>/dev/null; chmod 2775 "$earlier"
+folder=$(stat -c '%i %a %U:%G' "$earlier")
 release "$work/another/folder/second" 077 Pacific/Chatham bg_BG.UTF-8 "$earlier"
-check "an earlier release is replaced by the new one" \
-    '[ ! -e "$earlier/morvatek-0.9.html" ] && grep -q " morvatek.html$" "$earlier/SHA256SUMS"'
+check "an earlier release is replaced by the new one, in the same folder with its mode and owner" \
+    '[ ! -e "$earlier/morvatek-0.9.html" ] && grep -q " morvatek.html$" "$earlier/SHA256SUMS" &&
+     [ "$(stat -c "%i %a %U:%G" "$earlier")" = "$folder" ]'
 for dist in "$work/first/dist" "$earlier"; do
     check "SHA256SUMS in $dist lists every artefact, each with its sum" \
         '[ "$(cd "$dist" && ls | grep -vx SHA256SUMS)" = "$(sed -E "s/^[0-9a-f]+ [ *]//" "$dist/SHA256SUMS" | sort)" ] &&

@@ -3,22 +3,32 @@
 # architecture. Debian's wine command starts the 32-bit loader whenever wine32 is installed,
 # also for a 64-bit prefix, and on a machine that runs no 32-bit programs every start then fails;
 # the loader is named here instead. MORVATEK_WINE_DIR stands in for /usr/lib/wine in tests.
+# Without a 32-bit loader, 32-bit programs run in a 64-bit prefix where the 64-bit Wine starts
+# them itself (WoW64); the session asks it once (wine_session.sh) and notes the answer.
 wine_dir=${MORVATEK_WINE_DIR:-/usr/lib/wine}
-export WINEPREFIX=$session/prefix WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ "$arch" = win32 ]; then
+prefix_arch=$arch
+if [ "$arch" = win32 ] && [ -x "$wine_dir/wine" ]; then
     wine=$wine_dir/wine
 else
-    wine=$wine_dir/wine64
+    prefix_arch=win64 wine=$wine_dir/wine64
 fi
+export WINEPREFIX=$session/prefix WINEARCH=$prefix_arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine starts its own helpers through WINELOADER; a 64-bit one derives the 32-bit loader's name.
 export WINELOADER=$wine
 wineserver=$wine_dir/wineserver
 
-# Exits 77, CTest's "skipped", with the reason, where a 32-bit prefix cannot run here.
+# Exits 77, CTest's "skipped", with the reason, where a 32-bit program cannot run here: the
+# 32-bit loader needs a machine that runs 32-bit programs, WoW64 the session's answer.
 skip_unless_32bit_runs() {
     local why
-    if [ "$arch" = win32 ] && ! why=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/runs-32bit.sh"); then
-        echo "skipped: needs a 32-bit Wine, and $why"
+    [ "$arch" = win32 ] || return 0
+    if [ "$prefix_arch" = win32 ] || [ "${MORVATEK_32BIT:-}" = no ]; then
+        if ! why=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/runs-32bit.sh"); then
+            echo "skipped: needs a 32-bit Wine, and $why"
+            exit 77
+        fi
+    elif [ -f "$session/wow64" ] && [ "$(cat "$session/wow64")" != yes ]; then
+        echo "skipped: needs a 32-bit Wine: none is installed, and $(cat "$session/wow64")"
         exit 77
     fi
 }

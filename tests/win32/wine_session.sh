@@ -51,6 +51,7 @@ wine_packages() {
 start() {
     stop
     mkdir -p "$session"
+    rm -f "$session/wow64"
     # wine_run.sh runs the programs with the loader of the prefix's architecture.
     echo "$arch" >"$session/arch"
     skip_unless_32bit_runs
@@ -78,6 +79,11 @@ start() {
     fi
     quietly "$wineserver" -p
     quietly "$wine" wineboot
+    if [ "$arch" != "$prefix_arch" ]; then
+        "$(dirname "$0")/../../scripts/wine-wow64.sh" "$WINEPREFIX" >"$session/wow64" &&
+            echo yes >"$session/wow64"
+        (skip_unless_32bit_runs) || { status=$?; stop; exit $status; }
+    fi
     echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
 }
 

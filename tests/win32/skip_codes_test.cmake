@@ -1,0 +1,26 @@
+# Every test that runs under the Wine session reports a test it cannot run as skipped (77), not
+# as failed: asks CTest, in BUILD, for each test's properties.
+# usage: cmake -DBUILD=FOLDER -P skip_codes_test.cmake
+execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --show-only=json-v1 WORKING_DIRECTORY ${BUILD}
+                OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "ctest could not list the tests")
+endif()
+string(JSON count LENGTH "${listing}" tests)
+math(EXPR last "${count} - 1")
+set(wine_tests 0)
+foreach(i RANGE ${last})
+    string(JSON name GET "${listing}" tests ${i} name)
+    string(JSON properties GET "${listing}" tests ${i} properties)
+    if(NOT properties MATCHES "\"FIXTURES_(REQUIRED|SETUP|CLEANUP)\"[^]]*\"wine\"")
+        continue()
+    endif()
+    math(EXPR wine_tests "${wine_tests} + 1")
+    if(NOT properties MATCHES "\"SKIP_RETURN_CODE\"[^}]*\"value\" *: *77")
+        message(SEND_ERROR "${name} runs under Wine but would report a skip as a failure")
+    endif()
+endforeach()
+if(wine_tests LESS 4)
+    message(FATAL_ERROR "only ${wine_tests} tests run under Wine")
+endif()
+message(STATUS "ok: all ${wine_tests} tests under Wine report a skip as skipped")

@@ -5,7 +5,7 @@ set -euo pipefail
 
 linux=(
     cmake ninja-build g++ pkg-config dpkg-dev file
-    qt6-base-dev libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-private-dev libgl-dev qt6-translations-l10n
     libgtest-dev libbenchmark-dev
     libx11-dev libxdamage-dev libxtst-dev libfontconfig-dev
     fonts-liberation fontconfig
@@ -19,17 +19,6 @@ windows=(
     wixl msitools faketime zip dpkg-dev wine wine64 xvfb fonts-liberation
     osslsigncode openssl softhsm2 libengine-pkcs11-openssl
 )
-# The 32-bit Wine that starts the 32-bit program comes from Debian's i386 architecture. On a
-# machine that runs no 32-bit programs it cannot start, and Debian's wine command would then try
-# it first and fail for every program, 64-bit ones too: there it is not installed at all.
-here=$(dirname "$0")
-if [[ " $* " == *" windows "* ]]; then
-    if why=$("$here/runs-32bit.sh"); then
-        windows+=(wine32:i386)
-    else
-        echo "Not installing the 32-bit Wine (wine32:i386), $why; tests that start 32-bit programs are skipped."
-    fi
-fi
 release=(
     git osslsigncode openssl faketime zip dpkg-dev
 )
@@ -53,6 +42,7 @@ for argument in "$@"; do
     esac
 done
 [ $# -eq 0 ] && packages=("${linux[@]}")
+here=$(dirname "$0")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -60,15 +50,35 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
-echo "Installing: ${missing[*]}"
-if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $sudo dpkg --add-architecture i386
+install() {
+    echo "Installing: $*"
+    if [[ " $*" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$@"
+}
+[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
+
+# The 32-bit Windows program runs where the 64-bit Wine starts 32-bit programs itself (WoW64);
+# elsewhere it needs the 32-bit Wine from Debian's i386 architecture. On a machine that runs no
+# 32-bit programs that one cannot start, and Debian's wine command would then try it first and
+# fail for every program, 64-bit ones too: there it is not installed at all. The answer is kept
+# for the Wine installed now.
+[[ " $* " == *" windows "* ]] || exit 0
+dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed' && exit 0
+wine_version=$(dpkg-query -W -f='${Version}' wine64)
+answer=${XDG_CACHE_HOME:-$HOME/.cache}/morvatek/wow64-$wine_version
+if [ -f "$answer" ] || why=$("$here/wine-wow64.sh"); then
+    mkdir -p "${answer%/*}" && touch "$answer"
+    echo "The 64-bit Wine starts 32-bit Windows programs itself: no 32-bit Wine is needed."
+elif why32=$("$here/runs-32bit.sh"); then
+    install wine32:i386
+else
+    echo "Not installing the 32-bit Wine (wine32:i386), $why32; $why."
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Asks this machine whether it runs 32-bit x86 programs: assembles a program of three
-# instructions for i386 and starts it. Many kernels run none (virtual machines without IA32
+# Asks this machine whether it runs 32-bit x86 programs: writes an i386 program of three
+# instructions, byte by byte, and starts it. Many kernels run none (virtual machines without IA32
 # emulation, kernels booted with ia32_emulation=0), and there a 32-bit Wine cannot start at all.
+# It needs nothing but bash and coreutils, so it answers alike before and after any install.
 # Exits 0 when it runs them; otherwise prints why not in one line and exits 1.
 # MORVATEK_32BIT=no answers no without asking, as such a machine would.
 # usage: scripts/runs-32bit.sh
@@ -9,14 +10,17 @@ set -uo pipefail
 no() { echo "this machine runs no 32-bit x86 programs: $*"; exit 1; }
 
 [ "${MORVATEK_32BIT:-}" != no ] || no "MORVATEK_32BIT=no"
-command -v as >/dev/null && command -v ld >/dev/null || no "cannot tell, binutils (as, ld) are missing"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# exit(32) through the 32-bit system call gate: only a 32-bit program that really ran says 32.
-printf '.globl _start\n_start:\n movl $1, %%eax\n movl $32, %%ebx\n int $0x80\n' >"$work/probe.s"
-as --32 -o "$work/probe.o" "$work/probe.s" 2>/dev/null &&
-    ld -m elf_i386 -o "$work/probe" "$work/probe.o" 2>/dev/null ||
-    no "binutils cannot make an i386 program here"
+# An ELF header, one loadable segment at 0x08048000 and the code at its byte 84:
+# mov eax, 1; mov ebx, 32; int 0x80 (exit(32) through the 32-bit system call gate), so only a
+# 32-bit program that really ran says 32.
+elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0'
+elf+='\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'
+elf+='\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x60\0\0\0\x60\0\0\0\x05\0\0\0\0\x10\0\0'
+elf+='\xb8\x01\0\0\0\xbb\x20\0\0\0\xcd\x80'
+printf "$elf" >"$work/probe"
+chmod +x "$work/probe"
 why=$("$work/probe" 2>&1)
 status=$?
 [ $status -eq 32 ] || no "the kernel refused an i386 program (status $status${why:+: ${why##*: }})"

@@ -86,8 +86,9 @@ export function recordRequests(page) {
 export const elsewhere = (requests, origin) =>
   requests.filter((url) => !url.startsWith('data:') && !url.startsWith(origin));
 
-// Opens the page and waits until the program runs in it. Every request the page makes is
-// recorded: it must make none beyond its own file.
+// Opens the page and waits until the program runs in it, or fails at once where the page says
+// why it cannot run. Every request the page makes is recorded: it must make none beyond its own
+// file.
 export async function openPage(browser, { path = pagePath, viewport, colorScheme } = {}) {
   const page = await browser.newPage();
   await page.setViewport(viewport ?? { width: 800, height: 600 });
@@ -98,7 +99,18 @@ export async function openPage(browser, { path = pagePath, viewport, colorScheme
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pathToFileURL(path).href);
-  await page.waitForSelector('html[data-ready]');
+  await page.waitForFunction(() => {
+    const html = document.documentElement;
+    return 'ready' in html.dataset || 'failed' in html.dataset;
+  });
+  const failure = await page.evaluate(() => {
+    const html = document.documentElement;
+    return 'ready' in html.dataset && !('failed' in html.dataset)
+      ? null : document.getElementById('start-failure').textContent;
+  });
+  if (failure !== null) {
+    throw new Error(`the page cannot run: ${failure}`);
+  }
   return { page, requests, errors };
 }
 

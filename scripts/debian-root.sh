@@ -89,10 +89,12 @@ passed_variables() {
     env | grep -E '^([A-Z_]*(CERT|CA_BUNDLE|CAINFO|CA_CERTS)[A-Z_]*|(https?|no|all)_proxy|(HTTPS?|NO|ALL)_PROXY)=' || true
 }
 
+# enter COMMAND...: runs COMMAND in the root; `then=exec enter ...` ends this script with it, so
+# that whoever stops the script stops the namespace, and everything in it, too.
 enter() {
     local variables=()
     mapfile -t variables < <(passed_variables)
-    unshare --mount --propagation private --pid --fork --kill-child --uts \
+    ${then:-} unshare --mount --propagation private --pid --fork --kill-child --uts \
         bash -euc '
         root=$1; shift
         mount -t proc proc "$root/proc"
@@ -117,7 +119,7 @@ case $action in
 make) make_root ;;
 run)
     [ -x "$root/usr/bin/apt-get" ] || skip "it has not been made (scripts/debian-root.sh make $release)"
-    enter "$@"
+    then=exec enter "$@"
     ;;
 remove)
     [ -d "$home" ] || exit 0

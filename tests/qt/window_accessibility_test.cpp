@@ -59,7 +59,8 @@ private:
     }
 
     static inline HeardAnnouncements* current_ = nullptr;
-    QPlatformAccessibility* platform_ = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility* platform_ =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
     const bool wasActive_ = platform_->isActive();
     QAccessible::UpdateHandler previous_ = nullptr;
     const Morvatek& model_;

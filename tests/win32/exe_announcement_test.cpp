@@ -19,9 +19,12 @@ using morvatek::testing::clickInside;
 using morvatek::testing::StartedProgram;
 using morvatek::testing::utf8;
 
-const std::vector<std::string> kConversion{
-    "Избрана бройна система: 8-ична.", "Цифра 1, въведени 1.", "Цифра 0, въведени 2.",
-    "Цифра 1, въведени 3.",            "Цифра 1, въведени 4.", "Резултат: 13"};
+const std::vector<std::string> kConversion{"Избрана бройна система: 8-ична.",
+                                           "Цифра 1, въведени 1.",
+                                           "Цифра 0, въведени 2.",
+                                           "Цифра 1, въведени 3.",
+                                           "Цифра 1, въведени 4.",
+                                           "Резултат: 13"};
 
 // What a screen reader hears of a live region that changed: its name, when the event arrives.
 std::vector<std::string>* heardSentences = nullptr;
@@ -97,7 +100,8 @@ class ProgramWithStandIn {
 public:
     explicit ProgramWithStandIn(const wchar_t* kind) {
         const wchar_t* folders = _wgetenv(L"MORVATEK_UIA_STAND_INS");
-        const std::wstring folder = std::wstring(folders != nullptr ? folders : L"") + L"/uia-" + kind;
+        const std::wstring folder =
+            std::wstring(folders != nullptr ? folders : L"") + L"/uia-" + kind;
         log_ = folder + L"/recorded.txt";
         DeleteFileW(log_.c_str());
         const wchar_t* overrides = _wgetenv(L"WINEDLLOVERRIDES");
@@ -105,7 +109,8 @@ public:
         SetEnvironmentVariableW(L"WINEDLLOVERRIDES", (saved + L";uiautomationcore=n").c_str());
         SetEnvironmentVariableW(L"MORVATEK_UIA_LOG", log_.c_str());
         program_ = std::make_unique<StartedProgram>(folder + L"/Morvatek.exe");
-        SetEnvironmentVariableW(L"WINEDLLOVERRIDES", overrides != nullptr ? saved.c_str() : nullptr);
+        SetEnvironmentVariableW(L"WINEDLLOVERRIDES",
+                                overrides != nullptr ? saved.c_str() : nullptr);
         SetEnvironmentVariableW(L"MORVATEK_UIA_LOG", nullptr);
     }
 
@@ -127,7 +132,9 @@ private:
 
 class ScreenReaderAnnouncements : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))); }
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    }
     void TearDown() override { CoUninitialize(); }
 };
 
@@ -137,9 +144,10 @@ protected:
 TEST_F(ScreenReaderAnnouncements, EachActionFromTheLiveRegionWhereNoNotificationsExist) {
     const ProgramWithStandIn standIn(L"no-notifications");
     const StartedProgram& program = standIn.program();
-    ASSERT_NE(program.window(), nullptr) << "no window";
+    ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
     const LiveRegionListener listener(program.window());
-    convertElevenInBase8(program.window(), [&listener](std::size_t actions) { listener.waitFor(actions); });
+    convertElevenInBase8(program.window(),
+                         [&listener](std::size_t actions) { listener.waitFor(actions); });
     EXPECT_EQ(listener.heard, kConversion);
     wchar_t transcript[512] = {};
     SendMessageW(childAt(program.window(), 240, 2640), WM_GETTEXT, 512,
@@ -154,7 +162,7 @@ TEST_F(ScreenReaderAnnouncements, EachActionFromTheLiveRegionWhereNoNotification
 TEST_F(ScreenReaderAnnouncements, EachActionOnceThroughUiAutomationAlone) {
     const ProgramWithStandIn standIn(L"notifications");
     const StartedProgram& program = standIn.program();
-    ASSERT_NE(program.window(), nullptr) << "no window";
+    ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
     const LiveRegionListener listener(program.window());
     convertElevenInBase8(program.window(), [](std::size_t /*actions*/) {});
     listener.waitFor(1, 500); // any live region change that came all the same

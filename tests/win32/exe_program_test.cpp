@@ -18,7 +18,7 @@ using morvatek::testing::utf8;
 // The window appears with its caption, and closing it ends the program with status 0.
 TEST(Program, ShowsItsWindowAndEndsWithStatusZeroWhenClosed) {
     const StartedProgram program;
-    ASSERT_NE(program.window(), nullptr) << "no window";
+    ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
     wchar_t caption[128] = {};
     GetWindowTextW(program.window(), caption, 128);
     EXPECT_EQ(std::wstring(caption),
@@ -53,7 +53,7 @@ TEST(ScreenReader, HearsEveryControlByTheNameTheOtherFrontEndsGiveIt) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     {
         const StartedProgram program;
-        ASSERT_NE(program.window(), nullptr) << "no window";
+        ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
         for (const Row& row : rows) {
             HWND child = childAt(program.window(), row.left, row.top);
             ASSERT_NE(child, nullptr) << row.control;

@@ -63,6 +63,18 @@ StartedProgram::~StartedProgram() {
     }
 }
 
+std::string StartedProgram::whyNoWindow() const {
+    DWORD status = 0;
+    if (process_.hProcess == nullptr) {
+        return "the program did not start";
+    }
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(process_.hProcess, &status) != FALSE) {
+        return "no window: the program ended with status " + std::to_string(status);
+    }
+    return "no window within 20 s";
+}
+
 DWORD StartedProgram::close() const {
     PostMessageW(window_, WM_CLOSE, 0, 0);
     DWORD status = 99;

@@ -18,6 +18,8 @@ public:
     ~StartedProgram();
 
     HWND window() const { return window_; }
+    // Why there is no window: the program ended (with its status), or it never showed one.
+    std::string whyNoWindow() const;
     // Closes the window and waits for the program's exit status.
     DWORD close() const;
 

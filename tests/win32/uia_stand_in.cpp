@@ -21,8 +21,8 @@ void record(const std::wstring& line) {
         return;
     }
     const std::wstring text = line + L"\n";
-    std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(
-                          CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)),
+    std::string bytes(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1,
+                                                                   nullptr, 0, nullptr, nullptr)),
                       '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()),
                         nullptr, nullptr);
@@ -83,7 +83,7 @@ private:
 } // namespace
 
 extern "C" __declspec(dllexport) HRESULT WINAPI
-UiaHostProviderFromHwnd(HWND window, IRawElementProviderSimple** provider) {
+    UiaHostProviderFromHwnd(HWND window, IRawElementProviderSimple** provider) {
     record(L"host " + number(window));
     *provider = new HostProvider(window);
     return S_OK;
@@ -91,8 +91,8 @@ UiaHostProviderFromHwnd(HWND window, IRawElementProviderSimple** provider) {
 
 #ifdef MORVATEK_NOTIFICATIONS
 extern "C" __declspec(dllexport) HRESULT WINAPI
-UiaRaiseNotificationEvent(IRawElementProviderSimple* provider, int kind, int processing,
-                          BSTR sentence, BSTR activity) {
+    UiaRaiseNotificationEvent(IRawElementProviderSimple* provider, int kind, int processing,
+                              BSTR sentence, BSTR activity) {
     record(L"notify " + number(static_cast<HostProvider*>(provider)->window()) + L" " +
            std::to_wstring(kind) + L" " + std::to_wstring(processing) + L" " + activity + L" " +
            sentence);

@@ -77,7 +77,7 @@ make_root() {
         touch "$home/updated"
     elif [ -n "$(find "$home/updated" -mmin +1440 2>/dev/null)" ] || [ ! -f "$home/updated" ]; then
         echo "Refreshing the Debian $release root's packages" >&2
-        enter apt-get update -qq && enter env DEBIAN_FRONTEND=noninteractive apt-get -y -qq upgrade >&2
+        { enter apt-get update -qq && enter env DEBIAN_FRONTEND=noninteractive apt-get -y -qq upgrade; } >&2
         touch "$home/updated"
     fi
     copy_settings

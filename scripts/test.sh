@@ -134,8 +134,8 @@ own_parts() {
 other_debian() {
     local version=$1 release start=$SECONDS root status=0
     release=$( ((version == 12)) && echo bookworm || echo trixie)
-    scripts/install-deps.sh mmdebstrap || exit 1
-    root=$(scripts/debian-root.sh make "$release") || status=$?
+    scripts/install-deps.sh mmdebstrap &&
+        root=$(scripts/debian-root.sh make "$release") || status=$?
     if [ "$status" -eq 77 ]; then
         skip_debian "$version" "$root"
         return

@@ -56,7 +56,7 @@ make_root() {
         exit 1
     fi
     if [ ! -x "$root/usr/bin/apt-get" ]; then
-        local own security
+        local own mirror security
         own=$(. /etc/os-release && echo "$VERSION_CODENAME")
         mirror=$(mirror_of "$own")
         security=$(mirror_of "$own-security")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Asks the installed 64-bit Wine whether it starts 32-bit Windows programs itself (WoW64, as
-# Debian 13's Wine 10 does without any i386 package): starts the 32-bit cmd.exe and expects the
-# status it is told to end with. Uses PREFIX, a booted 64-bit prefix, or makes one of its own.
+# Asks the installed 64-bit Wine whether it starts 32-bit Windows programs itself (WoW64), with
+# no i386 package: starts the 32-bit cmd.exe and expects the status it is told to end with. A
+# version number does not tell: Debian 13's Wine 10 carries the 32-bit Windows libraries, yet
+# without wine32 it starts no 32-bit program. Uses PREFIX, a booted 64-bit prefix, or makes one of its own.
 # Exits 0 when it does; otherwise prints why not in one line and exits 1.
 # usage: scripts/wine-wow64.sh [PREFIX]
 set -uo pipefail

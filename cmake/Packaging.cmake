@@ -1,5 +1,5 @@
 # Installs the program with its desktop entry, icon, software-centre entry, manual page and
-# changelog, and describes the Debian package.
+# changelog: what the Debian package (debian/) holds, and what `cmake --install` puts anywhere.
 include(GNUInstallDirs)
 
 # Debian keeps manual pages and changelogs compressed, reproducibly (no name or time inside).
@@ -29,32 +29,3 @@ install(FILES ${MORVATEK_METAINFO_FILE}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_BINARY_DIR}/resources/morvatek.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME morvatek)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_VENDOR Morvatek)
-set(CPACK_PACKAGE_CONTACT "Morvatek <team@morvatek.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Teaching program: a binary number in base 4, 8 or 16 by grouping its digits")
-# The extended description below the summary, in English and in Bulgarian.
-string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Morvatek shows pupils how a binary number becomes a base 4, 8 or 16 number by\n"
-    "splitting its digits into groups counted from the right. The pupil picks a\n"
-    "base, builds the number by clicking the digits 0 and 1, and presses „Изчисли“:\n"
-    "the window shows the grouped number, one line per group with its digit, and\n"
-    "the result. The program is in Bulgarian and works with the keyboard alone.\n"
-    ".\n"
-    "Морватек показва как двоично число се преобразува директно в 4-ична, 8-ична\n"
-    "или 16-ична бройна система чрез разделяне на цифрите му на групи отдясно\n"
-    "наляво. Ученикът избира бройна система, въвежда числото с щракване върху\n"
-    "цифрите 0 и 1 и натиска „Изчисли“: прозорецът показва групите, по един ред\n"
-    "за всяка със съответната цифра, и резултата.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Liberation Serif stands in for Times New Roman; Qt's Bulgarian texts come from the translations.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
-include(CPack)

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Builds every release artefact from the committed tree into dist/ (or the folder named):
-#   morvatek_VERSION_amd64.deb                      Linux (Debian 12 and later)
+#   morvatek_VERSION-1~deb12u1_amd64.deb            Linux: Debian 12 (bookworm)
+#   morvatek_VERSION-1~deb13u1_amd64.deb            Linux: Debian 13 (trixie)
+#   morvatek_VERSION.orig.tar.xz, morvatek_VERSION-1~debNNu1.dsc and .debian.tar.xz
+#                                                   the source packages they were built from
+#   morvatek-VERSION-apt.tar.gz                     the apt repository, for the website's apt/
 #   Morvatek-VERSION-win64.zip, Morvatek-VERSION.msi           64-bit Windows
 #   Morvatek-VERSION-win32.zip, Morvatek-VERSION-win32.msi     32-bit Windows
 #   morvatek.html                                   the page, one file
@@ -8,7 +12,11 @@
 #   SHA256SUMS
 # The same commit gives the same bytes in any folder, at any time, with any umask, locale or time
 # zone: every time inside is the commit's (SOURCE_DATE_EPOCH). With a code-signing certificate
-# in the environment (see scripts/codesign.sh) the Windows programs and MSIs are signed.
+# in the environment (see scripts/codesign.sh) the Windows programs and MSIs are signed, and with
+# the archive's OpenPGP key (see scripts/apt-repository.sh) the apt repository is.
+# Each Debian package is built in a clean root of its release (scripts/debian-root.sh); where none
+# can be made the release stops and says why, unless MORVATEK_RELEASE_DEBIANS names the releases
+# to build ("bookworm trixie" unless set; empty for none).
 # The dist folder is new, empty, or holds exactly an earlier release (its SHA256SUMS and the
 # files listed there, unchanged), which is replaced; anything else is refused and left as it is.
 # usage: scripts/release.sh [DIST_FOLDER]
@@ -60,18 +68,45 @@ if scripts/codesign.sh configured; then
     scripts/codesign.sh check
     signing="signed"
 fi
+debians=${MORVATEK_RELEASE_DEBIANS-bookworm trixie}
+if [ -n "$debians" ] && [ -z "${MORVATEK_APT_KEY:-}${MORVATEK_APT_GNUPGHOME:-}" ]; then
+    signing+="; apt repository unsigned: no archive key given (see scripts/apt-repository.sh)"
+fi
 
 # Everything is made aside and only a whole release goes to the dist folder.
 staging=$(mktemp -d)
 trap 'rm -rf "$staging"' EXIT
+packages=()
+# archive FOLDER FILE: FOLDER's files in a .tar.gz with sorted entries, the commit's time and no
+# owners.
+archive() {
+    tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
+        --mode=u=rwX,go=rX --format=gnu -C "$1" -cf - . | gzip -9 -n >"$2"
+}
 configure() { cmake -S "$source_dir" -B "$builds/$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DMORVATEK_TESTS=OFF "${@:2}" >/dev/null; }
 
-echo "== Linux"
-configure linux
-cmake --build "$builds/linux" --target morvatek
-(cd "$builds/linux" && cpack -B "$staging/deb" >/dev/null)
-mv "$staging"/deb/*.deb "$staging/"
+version=$(dpkg-parsechangelog -l resources/changelog -S Version)
+for debian in $debians; do
+    echo "== Linux, Debian $debian"
+    rm -rf "$builds/debian-$debian"
+    status=0
+    said=$(scripts/build-debian-package.sh "$debian" "$builds/debian-$debian") || status=$?
+    if [ "$status" -eq 77 ]; then
+        echo "release.sh: cannot build the package for Debian $debian: ${said#skipped: }." \
+            "MORVATEK_RELEASE_DEBIANS names the releases to build." >&2
+        exit 1
+    fi
+    [ "$status" -eq 0 ] || exit "$status"
+    cp "$builds/debian-$debian"/morvatek_*{.orig.tar.xz,.dsc,.debian.tar.xz,_amd64.deb} "$staging/"
+    packages+=("$builds/debian-$debian")
+done
+if [ -n "$debians" ]; then
+    echo "== apt repository"
+    scripts/apt-repository.sh "$staging/apt" "${packages[@]}"
+    archive "$staging/apt" "$staging/morvatek-$version-apt.tar.gz"
+    rm -rf "$staging/apt"
+fi
 
 for bits in 64 32; do
     echo "== Windows, $bits-bit"
@@ -83,18 +118,10 @@ for bits in 64 32; do
 done
 
 echo "== Web"
-# Debian's Emscripten finds its JavaScript parser among Debian's Node.js modules.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-configure web -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)"
-cmake --build "$builds/web"
+scripts/release-web.sh "$builds/web"
 cp "$builds/web/morvatek.html" "$staging/"
-version=$(dpkg-parsechangelog -l resources/changelog -S Version)
-tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
-    --mode=u=rwX,go=rX --format=gnu -C "$builds/web/site" -cf - . |
-    gzip -9 -n >"$staging/morvatek-$version-site.tar.gz"
+archive "$builds/web/site" "$staging/morvatek-$version-site.tar.gz"
 
-rm -rf "$staging/deb"
 (cd "$staging" && sha256sum -- * >SHA256SUMS)
 # Only the earlier release's own files go, and only once the new one is complete.
 check_dist

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The same commit must give the same bytes: builds the release of the committed HEAD twice, in
 # two clones in different folders, one after the other, with different umask, time zone and
-# locale, and compares the SHA-256 sum of every artefact. SHA256SUMS lists every artefact. The
-# release refuses a folder holding anything but an earlier release, and replaces an earlier one.
+# locale, the second one's Debian packages varied as reprotest varies a build
+# (MORVATEK_VARY_BUILDS), and compares the SHA-256 sum of every artefact. SHA256SUMS lists every
+# artefact. The release refuses a folder holding anything but an earlier release, and replaces an
+# earlier one. Then each Debian release's packages are checked as Debian checks them, and
+# installed from the apt repository, in clean roots of that release.
 # usage: reproducible_test.sh [REPOSITORY]   (default: the checkout this script is in)
 set -euo pipefail
 repository=$(realpath "${1:-$(dirname "$0")/../..}")
@@ -58,7 +61,7 @@ cp "$work/first/dist/morvatek.html" "$earlier/morvatek-0.9.html"
 # A web server's folder, shared with its group.
 chgrp users "$earlier" 2>/dev/null; chmod 2775 "$earlier"
 folder=$(stat -c '%i %a %U:%G' "$earlier")
-release "$work/another/folder/second" 077 Pacific/Chatham bg_BG.UTF-8 "$earlier"
+MORVATEK_VARY_BUILDS=yes release "$work/another/folder/second" 077 Pacific/Chatham bg_BG.UTF-8 "$earlier"
 check "an earlier release is replaced by the new one, in the same folder with its mode and owner" \
     '[ ! -e "$earlier/morvatek-0.9.html" ] && grep -q " morvatek.html$" "$earlier/SHA256SUMS" &&
      [ "$(stat -c "%i %a %U:%G" "$earlier")" = "$folder" ]'
@@ -80,5 +83,20 @@ while read -r sum name; do
 done <"$work/first/dist/SHA256SUMS"
 [ "$(wc -l <"$work/first/dist/SHA256SUMS")" -eq "$(wc -l <"$earlier/SHA256SUMS")" ] ||
     { echo "FAIL: the two releases hold different files"; failed=$((failed + 1)); }
+
+# A script that ends in failure without saying what failed counts as one failure.
+for packages in "$work"/first/build-dist/debian-*; do
+    [ -d "$packages" ] || continue
+    for checks in package_test.sh apt_repository_test.sh; do
+        status=0
+        "$(dirname "$0")/$checks" "$packages" 2>&1 | tee "$work/checks.log" || status=$?
+        passed=$((passed + $(grep -c '^ok: ' "$work/checks.log")))
+        failed=$((failed + $(grep -c '^FAIL: ' "$work/checks.log")))
+        if [ "$status" -ne 0 ] && ! grep -q '^FAIL: ' "$work/checks.log"; then
+            echo "FAIL: $checks ${packages##*/} ended with status $status"
+            failed=$((failed + 1))
+        fi
+    done
+done
 echo "reproducible: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -10,10 +10,13 @@
 #  - Web: the core's tests compiled with Emscripten and run under Node.js, then the page in a
 #    headless Chromium and Firefox ESR and in WebKitGTK's MiniBrowser on an Xvfb, each started
 #    and stopped by every test file itself;
-#  - Release: scripts/release.sh run twice on the committed HEAD, compared byte for byte.
+#  - Release: scripts/release.sh run twice on the committed HEAD, compared byte for byte; its
+#    Debian packages, each built in a clean root of its release, checked as Debian checks them
+#    there (lintian, autopkgtest), and installed from the apt repository.
 # It does all of this on the machine's own Debian, and again on the other of Debian 12 and 13 in
-# a minimal root of that release (scripts/debian-root.sh), where it also installs and starts this
-# machine's .deb. Where no such root can be made, its rows are skipped with the reason.
+# a minimal root of that release (scripts/debian-root.sh), where it also installs and starts that
+# Debian's own package, built in a clean root of it. Where no such root can be made, its rows
+# are skipped with the reason.
 # Every part runs, even after one has failed; the end is a table of each part's passed, failed
 # and skipped tests and its time, then one line with the totals. The status is 1 when anything
 # failed.
@@ -106,11 +109,12 @@ web() {
     run_ctest build-web
 }
 
-# Two release builds take about 2 minutes; a hang fails here rather than eating CI's time.
+# Two release builds, their Debian packages' in clean roots of each release and Debian's checks
+# of them take about N minutes; a hang fails here rather than eating CI's time.
 release() {
     local log status
     log=$(mktemp)
-    timeout 900 tests/release/reproducible_test.sh 2>&1 | tee "$log"
+    timeout 2400 tests/release/reproducible_test.sh 2>&1 | tee "$log"
     status=${PIPESTATUS[0]}
     part_passed=$(grep -c '^ok: ' "$log")
     part_failed=$(grep -c '^FAIL: ' "$log")
@@ -126,11 +130,12 @@ own_parts() {
     part "${debian}Windows, 32-bit, under Wine" windows_32
     part "${debian}Windows, 64-bit, under Wine" windows_64
     part "${debian}Web, under Node.js, in Chromium, Firefox ESR and WebKit" web
-    part "${debian}Release: the committed HEAD built twice gives the same bytes" release
+    part "${debian}Release: the committed HEAD built twice the same, its Debian packages checked" release
 }
 
 # The other Debian's run, in a root of that release, with a copy of this tree (its own build
-# folders are kept there between runs). Its rows join this table.
+# folders are kept there between runs). Its rows join this table. Its release check leaves the
+# Debian packages out: this machine's builds them in clean roots of both releases.
 other_debian() {
     local version=$1 release start=$SECONDS root status=0
     release=$( ((version == 12)) && echo bookworm || echo trixie)
@@ -145,7 +150,7 @@ other_debian() {
     fi
     copy_tree "$root/root/morvatek"
     rm -f "$root/root/summary" "$root/root/summary.skipped"
-    scripts/debian-root.sh run "$release" env MORVATEK_SUMMARY=/root/summary \
+    scripts/debian-root.sh run "$release" env MORVATEK_SUMMARY=/root/summary MORVATEK_RELEASE_DEBIANS= \
         /root/morvatek/scripts/test.sh "debian-$version"
     local row
     while IFS= read -r row; do
@@ -155,11 +160,8 @@ other_debian() {
         skipped_because+=("Debian $version: $row")
     done < <(cat "$root/root/summary.skipped" 2>/dev/null)
     [ -s "$root/root/summary" ] || summary+=("Debian $version: the test command|0|1|0|$((SECONDS - start))")
-    start=$SECONDS
-    echo "== Debian $version: this machine's .deb installed and started"
-    part_passed=0 part_failed=0 part_skipped=0
-    installs_deb "$release" "$root" && part_passed=1 || part_failed=1
-    summary+=("Debian $version: this machine's .deb installed and started|$part_passed|$part_failed|0|$((SECONDS - start))")
+    part "Debian $version: its own package, built in a clean root of it, installed and started" \
+        installs_own_package "$release" "$root"
 }
 
 skip_debian() {
@@ -172,16 +174,23 @@ skip_debian() {
 copy_tree() {
     mkdir -p "$1"
     find "$1" -mindepth 1 -maxdepth 1 ! -name 'build*' -exec rm -rf {} +
-    { git ls-files -z --cached --others --exclude-standard; printf '.git\0'; } |
+    { scripts/tree-files.sh; printf '.git\0'; } |
         tar --null -T - -cf - | tar -xf - -C "$1"
 }
 
-# The program packed on this machine installs on the other Debian and keeps running.
-installs_deb() {
-    local deb
-    scripts/package-linux.sh >/dev/null || return 1
-    deb=$(ls build-release/morvatek_*_amd64.deb) || return 1
-    cp "$deb" "$2/root/morvatek.deb"
+# That Debian's own package of this tree installs on it and keeps running.
+installs_own_package() {
+    local packages=build-debian/$1 said status=0
+    rm -rf "$packages"
+    said=$(scripts/build-debian-package.sh "$1" "$packages") || status=$?
+    if [ "$status" -eq 77 ]; then
+        echo "$said"
+        skipped_because+=("its own package: ${said#skipped: }")
+        part_skipped=1
+        return 0
+    fi
+    [ "$status" -eq 0 ] || return 1
+    cp "$packages"/morvatek_*_amd64.deb "$2/root/morvatek.deb"
     scripts/debian-root.sh run "$1" bash -c '
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
             /root/morvatek.deb >/dev/null || exit 1
@@ -189,7 +198,8 @@ installs_deb() {
         QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d) timeout 2 morvatek || status=$?
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq morvatek >/dev/null
         [ "$status" -eq 124 ] || { echo "FAIL: the installed program ended with status $status"; exit 1; }
-        echo "ok: the installed program started and kept running"'
+        echo "ok: the installed program started and kept running"' || return 1
+    part_passed=1
 }
 
 main() {

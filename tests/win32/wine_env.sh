@@ -28,7 +28,11 @@ skip_unless_32bit_runs() {
             exit 77
         fi
     elif [ -f "$session/wow64" ] && [ "$(cat "$session/wow64")" != yes ]; then
-        echo "skipped: needs a 32-bit Wine: none is installed, and $(cat "$session/wow64")"
+        # apt's reason, where install-deps.sh could not install it.
+        local none="none is installed"
+        local missing=${MORVATEK_WINE32_MISSING:-${XDG_CACHE_HOME:-$HOME/.cache}/morvatek/wine32-missing}
+        [ ! -s "$missing" ] || none="apt could not install wine32:i386 ($(cat "$missing"))"
+        echo "skipped: needs a 32-bit Wine: $none, and $(cat "$session/wow64")"
         exit 77
     fi
 }

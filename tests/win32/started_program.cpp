@@ -32,7 +32,7 @@ std::wstring exePath() {
     return path != nullptr ? path : L"";
 }
 
-// A busy machine may take seconds to show the window: up to 20 s, unless the program ends.
+// A busy machine may take seconds to show the window: up to 20 s in all, unless the program ends.
 StartedProgram::StartedProgram(const std::wstring& exe) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -41,8 +41,8 @@ StartedProgram::StartedProgram(const std::wstring& exe) {
                        &startup, &process_) == FALSE) {
         return;
     }
-    WaitForInputIdle(process_.hProcess, 10000);
     const ULONGLONG deadline = GetTickCount64() + 20000;
+    WaitForInputIdle(process_.hProcess, 20000);
     while (window_ == nullptr && GetTickCount64() < deadline) {
         Search search{process_.dwProcessId, nullptr};
         EnumWindows(findMorvatekWindow, reinterpret_cast<LPARAM>(&search));

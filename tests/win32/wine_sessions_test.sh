@@ -5,7 +5,9 @@
 #  - where wine32 is installed but cannot start, Debian's wine command and the 32-bit loader
 #    fail as the kernel makes them fail ("Exec format error"): a 64-bit session must start,
 #    configure its prefix and run programs all the same;
-#  - started again as if another Wine had made its prefix, the prefix is made anew.
+#  - started again as if another Wine had made its prefix, the prefix is made anew;
+#  - the probe answers no where its program could not run at all (from a noexec folder), and
+#    the WoW64 question no where a stand-in 64-bit Wine starts nothing.
 # usage: wine_sessions_test.sh BUILD_FOLDER
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +25,18 @@ if [ -x /usr/lib/wine/wine ]; then
     [ "$probe_says" = "$loader_runs" ] || fail "the probe says $probe_says, the 32-bit loader runs: $loader_runs"
     echo "ok: the probe says $probe_says, as the 32-bit loader does"
 fi
+if [ "$(id -u)" -eq 0 ] && unshare --mount true 2>/dev/null; then
+    mkdir "$work/noexec"
+    ! unshare --mount bash -c 'mount -t tmpfs -o noexec none "$1" && TMPDIR=$1 MORVATEK_32BIT="" "$2"' \
+        noexec "$work/noexec" "$probe" >/dev/null || fail "the probe said yes where its program could not run"
+    echo "ok: the probe says no where its program could not run"
+fi
+mkdir "$work/starts-nothing"
+printf '#!/bin/sh\nexit 53\n' >"$work/starts-nothing/wine64" && chmod +x "$work/starts-nothing/wine64"
+said=$(MORVATEK_WINE_DIR=$work/starts-nothing "$here/../../scripts/wine-wow64.sh" "$work") &&
+    fail "a 64-bit Wine that starts nothing was said to start 32-bit programs"
+[[ $said == *"(status 53)" ]] || fail "a 64-bit Wine that starts nothing: $said"
+echo "ok: a 64-bit Wine that starts nothing is said to start no 32-bit programs"
 no_line="skipped: needs a 32-bit Wine, and this machine runs no 32-bit x86 programs: MORVATEK_32BIT=no"
 status=0
 said=$(MORVATEK_32BIT=no "$here/wine_session.sh" start "$work/session-32" win32) || status=$?

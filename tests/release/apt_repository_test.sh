@@ -27,12 +27,14 @@ dpkg-deb --root-owner-group -b "$work/unpacked" "$work/newer/" >/dev/null
 # Each published a minute after the one before, all in the past: apt refuses a future date.
 SOURCE_DATE_EPOCH=$(($(date +%s) - 600))
 publish() {
-    MORVATEK_APT_KEY=$work/$1.key "$scripts/apt-repository.sh" "$work/site/$2" "$3"
+    MORVATEK_APT_KEY=${1:+$work/$1.key} "$scripts/apt-repository.sh" "$work/site/$2" "$3"
     SOURCE_DATE_EPOCH=$((SOURCE_DATE_EPOCH + 60))
 }
 publish other foreign "$packages"
 publish archive first "$packages"
-publish archive newer "$work/newer"
+# The newer one signed as from a token: by the GnuPG home that holds the key.
+MORVATEK_APT_GNUPGHOME=$GNUPGHOME MORVATEK_APT_KEY_ID=$(gpg --with-colons --list-keys "Morvatek test archive" |
+    awk -F: '$1 == "fpr" { print $10; exit }') publish "" newer "$work/newer"
 cp "$work/site/first/morvatek-archive-keyring.asc" "$work/site/first/$release/morvatek.sources" "$work/"
 
 "$scripts/debian-root.sh" run --scratch --bind "$work:/srv" "$release-check" bash -euc '

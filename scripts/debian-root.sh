@@ -97,6 +97,10 @@ make_root() {
         echo "$home exists and was not made here; it is left alone" >&2
         exit 1
     fi
+    # One maker at a time, and none while a command runs in the root.
+    mkdir -p "$roots"
+    exec 9>>"$roots/.$name.lock"
+    flock 9
     local wanted
     wanted=$(contents)
     # Roots made before there were kinds are test roots.
@@ -211,6 +215,9 @@ case $action in
 make) make_root ;;
 run)
     [ -x "$root/usr/bin/apt-get" ] || skip "it has not been made (scripts/debian-root.sh make $name)"
+    # A root is refreshed only while no command runs in it: the command holds its lock shared.
+    exec 9>>"$roots/.$name.lock"
+    flock -s 9
     if [ -n "$scratch" ]; then
         overlay_works || skip "this machine mounts no overlay file system"
         mkdir -p "$home/scratch"

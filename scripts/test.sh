@@ -109,12 +109,14 @@ web() {
     run_ctest build-web
 }
 
-# Two release builds, their Debian packages' in clean roots of each release and Debian's checks
-# of them take about N minutes; a hang fails here rather than eating CI's time.
+# Two releases, each with both Debian packages built in clean roots, then Debian's checks of the
+# packages take about 12 minutes once the roots are made; a hang fails here rather than eating
+# CI's time. The first release's packages are kept for the other Debian's leg.
 release() {
     local log status
     log=$(mktemp)
-    timeout 2400 tests/release/reproducible_test.sh 2>&1 | tee "$log"
+    MORVATEK_KEEP_PACKAGES=$PWD/build-debian timeout 2400 tests/release/reproducible_test.sh 2>&1 |
+        tee "$log"
     status=${PIPESTATUS[0]}
     part_passed=$(grep -c '^ok: ' "$log")
     part_failed=$(grep -c '^FAIL: ' "$log")
@@ -130,7 +132,7 @@ own_parts() {
     part "${debian}Windows, 32-bit, under Wine" windows_32
     part "${debian}Windows, 64-bit, under Wine" windows_64
     part "${debian}Web, under Node.js, in Chromium, Firefox ESR and WebKit" web
-    part "${debian}Release: the committed HEAD built twice the same, its Debian packages checked" release
+    part "${debian}Release: built twice the same; Debian packages checked" release
 }
 
 # The other Debian's run, in a root of that release, with a copy of this tree (its own build
@@ -160,7 +162,7 @@ other_debian() {
         skipped_because+=("Debian $version: $row")
     done < <(cat "$root/root/summary.skipped" 2>/dev/null)
     [ -s "$root/root/summary" ] || summary+=("Debian $version: the test command|0|1|0|$((SECONDS - start))")
-    part "Debian $version: its own package, built in a clean root of it, installed and started" \
+    part "Debian $version: its own package, from a clean root, installed and started" \
         installs_own_package "$release" "$root"
 }
 
@@ -178,11 +180,15 @@ copy_tree() {
         tar --null -T - -cf - | tar -xf - -C "$1"
 }
 
-# That Debian's own package of this tree installs on it and keeps running.
+# That Debian's own package of this tree installs on it and keeps running: the release check's,
+# where that was of this very tree, or else one built now.
 installs_own_package() {
     local packages=build-debian/$1 said status=0
-    rm -rf "$packages"
-    said=$(scripts/build-debian-package.sh "$1" "$packages") || status=$?
+    if [ "$(cat "$packages/commit" 2>/dev/null)" != "$(git rev-parse HEAD 2>/dev/null)" ] ||
+        [ -n "$(git status --porcelain)" ]; then
+        rm -rf "$packages"
+        said=$(scripts/build-debian-package.sh "$1" "$packages") || status=$?
+    fi
     if [ "$status" -eq 77 ]; then
         echo "$said"
         skipped_because+=("its own package: ${said#skipped: }")
@@ -202,16 +208,42 @@ installs_own_package() {
     part_passed=1
 }
 
+# Makes the roots that the parts of DEBIAN... use: the clean roots of the release check, and the
+# other Debian's root with what its run installs. Their minutes go mostly to the mirror and to
+# unpacking packages, so they are made beside this machine's own parts, which need the
+# processors; a part that needs a root waits for it, and makes it itself if this could not.
+prepare_roots() {
+    local debian release root
+    for debian in "$@"; do
+        if [ "${debian#debian-}" = "$own" ]; then
+            for release in ${MORVATEK_RELEASE_DEBIANS-bookworm trixie}; do
+                scripts/debian-root.sh make "$release-build" && scripts/debian-root.sh make "$release-check"
+            done
+        else
+            release=$( [ "$debian" = debian-12 ] && echo bookworm || echo trixie)
+            root=$(scripts/debian-root.sh make "$release") && copy_tree "$root/root/morvatek" &&
+                scripts/debian-root.sh run "$release" /root/morvatek/scripts/install-deps.sh linux windows web release
+            scripts/debian-root.sh make "$release-build"
+        fi
+    done
+}
+
 main() {
     cd "$(dirname "$0")/.." || exit 1
-    local debian
-    for debian in "$@"; do
+    local debian debians=${*:-debian-12 debian-13} preparing
+    for debian in $debians; do
         [[ $debian == debian-1[23] ]] || { echo "usage: $0 [debian-12] [debian-13]" >&2; exit 2; }
     done
-    for debian in ${*:-debian-12 debian-13}; do
+    scripts/install-deps.sh mmdebstrap || exit 1
+    # A process group of its own, ended with the command however it ends.
+    setsid bash -c 'source scripts/test.sh && prepare_roots "$@"' prepare $debians >/dev/null 2>&1 &
+    preparing=$!
+    trap 'kill -- -$preparing 2>/dev/null' EXIT
+    for debian in $debians; do
         if [ "${debian#debian-}" = "$own" ]; then
             own_parts
         else
+            wait "$preparing"
             other_debian "${debian#debian-}"
         fi
     done

@@ -33,8 +33,7 @@ for _ in $(seq 200); do
 done
 [ -n "$command" ] || fail "the command did not start in the root within 20 s"
 ! findmnt -rn -o TARGET | grep -qF "$root" || fail "the root's mounts are seen by the machine"
-kill -KILL "$runner"
-wait "$runner" 2>/dev/null
+{ kill -KILL "$runner" && wait "$runner"; } 2>/dev/null
 for _ in $(seq 50); do kill -0 "$command" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$command" 2>/dev/null || fail "the command outlived its interrupted run by 5 s"
 "$script" remove small || fail "the root was not removed"

@@ -52,8 +52,8 @@ while read -r dll function; do
         echo "FAIL: imports $function from $dll, which Windows 7 SP1 does not have"
         status=1
     fi
-done < <("$objdump" -p "$exe" | awk '/DLL Name:/ { dll = tolower($3); next }
-                                     /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ && dll { print dll, $3 }')
+done < <("$objdump" -p "$exe" | awk '/DLL Name:/ { dll = tolower($3); next } /^$/ { dll = "" }
+                                     /^\t[0-9a-f]+[ \t]/ && dll { print dll, $NF }')
 [ "$count" -gt 0 ] || { echo "FAIL: no import read from $exe"; exit 1; }
 [ $status -ne 0 ] || echo "ok: all $count imports are of Windows 7 SP1"
 exit $status

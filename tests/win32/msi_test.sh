@@ -22,8 +22,12 @@ if msiinfo suminfo "$msi" | grep -q '^Template: Intel'; then
         software='Software\Wow6432Node'
     fi
 fi
+# Why its program cannot start in this session, where it cannot.
+session=$MORVATEK_WINE_SESSION
+# shellcheck source=wine_env.sh
+source "$here/wine_env.sh"
 no_32bit=""
-$x86 && ! no_32bit=$("$here/../../scripts/runs-32bit.sh") || true
+! $x86 || no_32bit=$(why_no_32bit)
 program="$drive_c/$folder/Morvatek/Morvatek.exe"
 shortcuts() { find "$drive_c" -path '*Start Menu/Programs*' -iname 'Morvatek.lnk'; }
 fail() { echo "FAIL: $*"; exit 1; }
@@ -45,7 +49,7 @@ version=$(dpkg-parsechangelog -l "$here/../../resources/changelog" -S Version)
 [ "$(field File MorvatekExe 5)" = "$version" ] || fail "the File table has no version $version"
 echo "ok: the MSI's tables"
 if [ -n "$no_32bit" ] && [ "$arch" = win32 ]; then
-    echo "skipped: installing in a 32-bit prefix needs a 32-bit Wine, and $no_32bit"
+    echo "skipped: installing in a 32-bit prefix: $no_32bit"
     exit 77
 fi
 
@@ -73,6 +77,6 @@ fi
 [ -z "$(shortcuts)" ] || fail "the shortcut is still there"
 echo "ok: uninstalled"
 if [ -n "$no_32bit" ]; then
-    echo "skipped: starting the installed 32-bit program needs a 32-bit Wine, and $no_32bit"
+    echo "skipped: starting the installed 32-bit program: $no_32bit"
     exit 77
 fi

@@ -17,22 +17,31 @@ export WINEPREFIX=$session/prefix WINEARCH=$prefix_arch WINEDEBUG=-all WINEDLLOV
 export WINELOADER=$wine
 wineserver=$wine_dir/wineserver
 
-# Exits 77, CTest's "skipped", with the reason, where a 32-bit program cannot run here: the
-# 32-bit loader needs a machine that runs 32-bit programs, WoW64 the session's answer.
+# Why no 32-bit program starts in this session, in one line; nothing where one does. The 32-bit
+# loader needs a machine that runs 32-bit programs; without it the 64-bit Wine must start them
+# itself (WoW64), as the session asked it (a 64-bit session asks once its prefix is made).
+why_no_32bit() {
+    local why scripts none="none is installed"
+    scripts=$(dirname "${BASH_SOURCE[0]}")/../../scripts
+    if [ -x "$wine_dir/wine" ] || [ "${MORVATEK_32BIT:-}" = no ]; then
+        why=$("$scripts/runs-32bit.sh") || echo "needs a 32-bit Wine, and $why"
+        return 0
+    fi
+    if [ "$arch" = win64 ] && [ ! -f "$session/wow64" ] && [ -f "$WINEPREFIX/system.reg" ]; then
+        DISPLAY=:$(cat "$session/display" 2>/dev/null) "$scripts/wine-wow64.sh" "$WINEPREFIX" >"$session/wow64" &&
+            echo yes >"$session/wow64"
+    fi
+    [ -f "$session/wow64" ] && [ "$(cat "$session/wow64")" != yes ] || return 0
+    # apt's reason, where install-deps.sh could not install it.
+    local missing=${MORVATEK_WINE32_MISSING:-${XDG_CACHE_HOME:-$HOME/.cache}/morvatek/wine32-missing}
+    [ ! -s "$missing" ] || none="apt could not install wine32:i386 ($(cat "$missing"))"
+    echo "needs a 32-bit Wine: $none, and $(cat "$session/wow64")"
+}
+
+# Exits 77, CTest's "skipped", with the reason, where a 32-bit session's programs cannot run.
 skip_unless_32bit_runs() {
     local why
-    [ "$arch" = win32 ] || return 0
-    if [ "$prefix_arch" = win32 ] || [ "${MORVATEK_32BIT:-}" = no ]; then
-        if ! why=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/runs-32bit.sh"); then
-            echo "skipped: needs a 32-bit Wine, and $why"
-            exit 77
-        fi
-    elif [ -f "$session/wow64" ] && [ "$(cat "$session/wow64")" != yes ]; then
-        # apt's reason, where install-deps.sh could not install it.
-        local none="none is installed"
-        local missing=${MORVATEK_WINE32_MISSING:-${XDG_CACHE_HOME:-$HOME/.cache}/morvatek/wine32-missing}
-        [ ! -s "$missing" ] || none="apt could not install wine32:i386 ($(cat "$missing"))"
-        echo "skipped: needs a 32-bit Wine: $none, and $(cat "$session/wow64")"
-        exit 77
-    fi
+    [ "$arch" = win32 ] && why=$(why_no_32bit) && [ -n "$why" ] || return 0
+    echo "skipped: $why"
+    exit 77
 }

@@ -96,7 +96,7 @@ elif why32=$("$here/runs-32bit.sh"); then
     said=$(install wine32:i386 2>&1) && exit 0
     echo "$said"
     mkdir -p "${missing32%/*}"
-    grep -E '^(E: | [^ ].* : Depends: )' <<<"$said" | sed 's/^ *//' | paste -sd ';' >"$missing32"
+    grep -E '^(E: | [^ ].* : Depends: )' <<<"$said" | sed 's/^ *//' | paste -sd ';' | sed 's/;/; /g' >"$missing32"
     echo "Not installing the 32-bit Wine (wine32:i386): apt could not: $(cat "$missing32")"
 else
     echo "Not installing the 32-bit Wine (wine32:i386), $why32; $why."

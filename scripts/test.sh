@@ -111,12 +111,20 @@ web() {
 
 # Two releases, each with both Debian packages built in clean roots, then Debian's checks of the
 # packages take about 12 minutes once the roots are made; a hang fails here rather than eating
-# CI's time. The first release's packages are kept for the other Debian's leg.
+# CI's time. The first release's packages are kept for the other Debian's leg. Where no clean
+# root can be made here (not root, no mount namespace), the Debian packages are left out and
+# skipped with the reason.
 release() {
-    local log status
+    local log status debians=${MORVATEK_RELEASE_DEBIANS-bookworm trixie} why
+    if [ -n "$debians" ] && ! why=$(scripts/debian-root.sh make "${debians%% *}-build") &&
+        [[ $why == skipped:* ]]; then
+        echo "$why"
+        skipped_because+=("the release's Debian packages: ${why#skipped: }")
+        part_skipped=1 debians=""
+    fi
     log=$(mktemp)
-    MORVATEK_KEEP_PACKAGES=$PWD/build-debian timeout 2400 tests/release/reproducible_test.sh 2>&1 |
-        tee "$log"
+    MORVATEK_RELEASE_DEBIANS=$debians MORVATEK_KEEP_PACKAGES=$PWD/build-debian \
+        timeout 2400 tests/release/reproducible_test.sh 2>&1 | tee "$log"
     status=${PIPESTATUS[0]}
     part_passed=$(grep -c '^ok: ' "$log")
     part_failed=$(grep -c '^FAIL: ' "$log")

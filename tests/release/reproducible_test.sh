@@ -47,15 +47,12 @@ check "a folder holding another file is refused and left as it was" \
      [ "$(cat "$work/desktop/notes.txt")" = notes ]'
 release "$work/first" 022 UTC C.UTF-8
 # Its Debian packages, kept for the caller (MORVATEK_KEEP_PACKAGES) with the commit they are of.
-if [ -n "${MORVATEK_KEEP_PACKAGES:-}" ]; then
-    for packages in "$work"/first/build-dist/debian-*; do
-        [ -d "$packages" ] || continue
-        rm -rf "$MORVATEK_KEEP_PACKAGES/${packages##*-}"
-        mkdir -p "$MORVATEK_KEEP_PACKAGES"
-        cp -r "$packages" "$MORVATEK_KEEP_PACKAGES/${packages##*-}"
-        git -C "$work/first" rev-parse HEAD >"$MORVATEK_KEEP_PACKAGES/${packages##*-}/commit"
-    done
-fi
+for packages in "$work"/first/build-dist/debian-*; do
+    kept=${MORVATEK_KEEP_PACKAGES:-}/${packages##*-}
+    [ -n "${MORVATEK_KEEP_PACKAGES:-}" ] && [ -d "$packages" ] || continue
+    rm -rf "$kept" && mkdir -p "${kept%/*}" && cp -r "$packages" "$kept"
+    git -C "$work/first" rev-parse HEAD >"$kept/commit"
+done
 # The same beside an earlier release: the teacher's file is no part of it.
 cp -r "$work/first/dist" "$work/mixed" && echo "notes" >"$work/mixed/notes.txt"
 check "an earlier release with another file beside it is refused and left as it was" \

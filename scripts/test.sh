@@ -246,7 +246,7 @@ main() {
     # A process group of its own, ended with the command however it ends.
     setsid bash -c 'source scripts/test.sh && prepare_roots "$@"' prepare $debians >/dev/null 2>&1 &
     preparing=$!
-    trap 'kill -- -$preparing 2>/dev/null' EXIT
+    trap "kill -- -$preparing 2>/dev/null" EXIT
     for debian in $debians; do
         if [ "${debian#debian-}" = "$own" ]; then
             own_parts

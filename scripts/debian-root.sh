@@ -227,6 +227,8 @@ run)
 remove)
     [ -d "$home" ] || exit 0
     [ -f "$marker" ] || { echo "$home was not made here; it is left alone" >&2; exit 1; }
+    # The marker goes last, so that a removal that fails midway can be done again.
+    rm -rf "$root" "$root.partial"
     rm -rf "$home"
     ;;
 *)

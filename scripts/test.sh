@@ -238,9 +238,11 @@ prepare_roots() {
 
 main() {
     cd "$(dirname "$0")/.." || exit 1
-    local debian debians=${*:-debian-12 debian-13} preparing
-    for debian in $debians; do
+    local debian debians="" preparing
+    # This machine's own Debian first: its parts need no root, and so make way for the roots.
+    for debian in ${*:-debian-12 debian-13}; do
         [[ $debian == debian-1[23] ]] || { echo "usage: $0 [debian-12] [debian-13]" >&2; exit 2; }
+        [ "${debian#debian-}" = "$own" ] && debians="$debian $debians" || debians+=" $debian"
     done
     scripts/install-deps.sh mmdebstrap || exit 1
     # A process group of its own, ended with the command however it ends.

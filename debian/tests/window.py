@@ -16,52 +16,34 @@ NAMES = {"Бройна система", "4-ична", "8-ична", "16-ична
          "Изчисли", "Изчисти", "Ход на преобразуването"}
 
 
-def start_x():
-    ready, told = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-nolisten", "tcp"],
-                              pass_fds=[told], stderr=subprocess.DEVNULL)
-    os.close(told)
-    if not select.select([ready], [], [], 30)[0]:
-        sys.exit("FAIL: Xvfb did not start within 30 s")
-    return server, ":" + os.read(ready, 16).decode().strip()
+def names_in(accessible):
+    children = (accessible.get_child_at_index(i) for i in range(accessible.get_child_count()))
+    return {accessible.get_name()}.union(*(names_in(child) for child in children if child))
 
 
-def names_in(accessible, found):
-    found.add(accessible.get_name())
-    for index in range(accessible.get_child_count()):
-        child = accessible.get_child_at_index(index)
-        if child is not None:
-            names_in(child, found)
-    return found
-
-
-def controls_of_morvatek():
-    desktop = Atspi.get_desktop(0)
-    found = set()
-    for index in range(desktop.get_child_count()):
-        application = desktop.get_child_at_index(index)
-        if application is not None and application.get_name() == "Morvatek":
-            names_in(application, found)
-    return found
-
-
-server, display = start_x()
+ready, told = os.pipe()
+server = subprocess.Popen(["Xvfb", "-displayfd", str(told), "-nolisten", "tcp"], pass_fds=[told],
+                          stderr=subprocess.DEVNULL)
+if not select.select([ready], [], [], 30)[0]:
+    sys.exit("FAIL: Xvfb did not start within 30 s")
 runtime = tempfile.mkdtemp()
-os.environ.update(DISPLAY=display, HOME=runtime, XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8",
-                  QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+os.environ.update(DISPLAY=":" + os.read(ready, 16).decode().strip(), HOME=runtime,
+                  XDG_RUNTIME_DIR=runtime, LANG="C.UTF-8", QT_QPA_PLATFORM="xcb",
+                  QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
 program = subprocess.Popen(["morvatek"])
-found = set()
-deadline = time.monotonic() + 30
-try:
+found, deadline = set(), time.monotonic() + 30
+try:  # the X server and the program must not outlive the test, whatever it meets
     while not NAMES <= found and program.poll() is None and time.monotonic() < deadline:
         time.sleep(0.2)
-        found = controls_of_morvatek()
+        desktop = Atspi.get_desktop(0)
+        for app in (desktop.get_child_at_index(i) for i in range(desktop.get_child_count())):
+            if app and app.get_name() == "Morvatek":
+                found = names_in(app)
 finally:
     status = program.poll()
     program.terminate()
     server.terminate()
 if not NAMES <= found:
-    print("found:", sorted(filter(None, found)))
-    sys.exit("FAIL: no window with the controls " + ", ".join(sorted(NAMES - found))
-             + (f": the program ended with status {status}" if status is not None else " in 30 s"))
+    sys.exit(f"FAIL: no window with {', '.join(sorted(NAMES - found))}: "
+             + (f"the program ended with status {status}" if status is not None else "30 s"))
 print("ok: the window shows every control:", ", ".join(sorted(NAMES)))

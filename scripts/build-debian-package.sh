@@ -54,7 +54,10 @@ source=$work/morvatek-$upstream
 # In the root: as root, or as reprotest would vary it.
 build='cd "$1" && dpkg-buildpackage -us -uc -j"$(nproc)"'
 if [ -n "${MORVATEK_VARY_BUILDS:-}" ]; then
-    build='useradd --create-home builder && chown -R builder "${1%/*}" && hostname another-host &&
+    # Debian 13's build root has no useradd (passwd is not part of it): the user is written in.
+    build='echo builder:x:2000:2000::/home/builder:/bin/sh >>/etc/passwd &&
+        echo builder:x:2000: >>/etc/group && mkdir /home/builder &&
+        chown -R builder: /home/builder "${1%/*}" && hostname another-host &&
         umask 0002 && cd "$1" && exec setarch x86_64 --uname-2.6 --addr-no-randomize \
         runuser -u builder -- env TZ=Etc/GMT-14 LC_ALL=C HOME=/home/builder \
         PATH=/usr/local/games:$PATH MORVATEK_VARIED=yes dpkg-buildpackage -us -uc -j$(($(nproc) + 1))'

@@ -8,8 +8,8 @@
 #   MORVATEK_SIGN_PKCS11_MODULE   the token's PKCS#11 module (a .so file)
 #   MORVATEK_SIGN_PKCS11_KEY      the key's PKCS#11 URI ("pkcs11:object=…;type=private")
 #   MORVATEK_SIGN_CERT            the certificate and its chain, PEM
-#   MORVATEK_SIGN_PKCS11_ENGINE   OpenSSL's PKCS#11 engine, if not where Debian puts it
-#                                 (package libengine-pkcs11-openssl)
+#   MORVATEK_SIGN_PKCS11_ENGINE   OpenSSL's PKCS#11 engine, if not OpenSSL's own "pkcs11"
+#                                 (Debian's package libengine-pkcs11-openssl)
 #   MORVATEK_SIGN_PASSWORD        the token's PIN, if it asks for one (or MORVATEK_SIGN_PASSWORD_FILE)
 # and for both:
 #   MORVATEK_TIMESTAMP_URL        an RFC 3161 time-stamp server (optional)
@@ -77,8 +77,11 @@ sign() {
         pass=$(password_file)
         command+=(-pkcs12 "$MORVATEK_SIGN_PKCS12" -readpass "$pass")
     else
-        command+=(-pkcs11engine "${MORVATEK_SIGN_PKCS11_ENGINE:-/usr/lib/x86_64-linux-gnu/engines-3/pkcs11.so}"
-                  -pkcs11module "$MORVATEK_SIGN_PKCS11_MODULE" -key "$MORVATEK_SIGN_PKCS11_KEY"
+        # Unnamed, OpenSSL loads its own "pkcs11" engine: Debian 12's osslsigncode (2.5) cannot
+        # load one named by its path ("bad engine id").
+        [ -z "${MORVATEK_SIGN_PKCS11_ENGINE:-}" ] ||
+            command+=(-pkcs11engine "$MORVATEK_SIGN_PKCS11_ENGINE")
+        command+=(-pkcs11module "$MORVATEK_SIGN_PKCS11_MODULE" -key "$MORVATEK_SIGN_PKCS11_KEY"
                   -certs "$MORVATEK_SIGN_CERT")
         # The token's PIN, if it asks for one.
         if [ -n "${MORVATEK_SIGN_PASSWORD:-}${MORVATEK_SIGN_PASSWORD_FILE:-}" ]; then

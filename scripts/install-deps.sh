@@ -20,7 +20,7 @@ windows=(
     osslsigncode openssl softhsm2 libengine-pkcs11-openssl
 )
 release=(
-    git osslsigncode openssl faketime zip dpkg-dev mmdebstrap reprepro gpg appstream
+    git osslsigncode openssl faketime zip dpkg-dev mmdebstrap reprepro gpg gpg-agent appstream
 )
 web=(
     cmake ninja-build googletest emscripten nodejs chromium firefox-esr fonts-liberation poppler-utils

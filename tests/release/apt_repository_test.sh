@@ -15,7 +15,8 @@ trap 'rm -rf "$work"' EXIT
 export GNUPGHOME=$work/gnupg SOURCE_DATE_EPOCH
 mkdir -m 700 "$GNUPGHOME"
 for signer in archive other; do
-    gpg --batch --quiet --passphrase '' --quick-gen-key "Morvatek test $signer" ed25519 sign never 2>/dev/null
+    gpg --batch --quiet --passphrase '' --quick-gen-key "Morvatek test $signer" ed25519 sign never \
+        2>"$work/gpg.log" || { cat "$work/gpg.log"; exit 1; }
     gpg --batch --armor --export-secret-keys "Morvatek test $signer" >"$work/$signer.key"
 done
 # The newer build: the same package as version 1.0.0.1.

@@ -61,7 +61,8 @@ public:
     LiveRegionListener& operator=(const LiveRegionListener&) = delete;
 
     // Takes the events that arrive until `count` sentences are heard in all, or the deadline.
-    void waitUntil(ULONGLONG deadline, std::size_t count) const {
+    // Not const: the events it lets in add to `heard`.
+    void waitUntil(ULONGLONG deadline, std::size_t count) {
         while (heard.size() < count && GetTickCount64() < deadline) {
             MSG message{};
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != FALSE) {
@@ -144,7 +145,7 @@ TEST_F(ScreenReaderAnnouncements, EachActionFromTheLiveRegionWhereNoNotification
     const ProgramWithStandIn standIn(L"no-notifications");
     const StartedProgram& program = standIn.program();
     ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
-    const LiveRegionListener listener(program.window());
+    LiveRegionListener listener(program.window());
     // The whole conversion within 10 s, so that a missing sentence is named within the limit.
     const ULONGLONG deadline = GetTickCount64() + 10000;
     convertElevenInBase8(program.window(), [&listener, deadline](std::size_t actions) {
@@ -166,7 +167,7 @@ TEST_F(ScreenReaderAnnouncements, EachActionOnceThroughUiAutomationAlone) {
     const ProgramWithStandIn standIn(L"notifications");
     const StartedProgram& program = standIn.program();
     ASSERT_NE(program.window(), nullptr) << program.whyNoWindow();
-    const LiveRegionListener listener(program.window());
+    LiveRegionListener listener(program.window());
     convertElevenInBase8(program.window(), [](std::size_t /*actions*/) {});
     listener.waitUntil(GetTickCount64() + 500, SIZE_MAX); // any live region change all the same
     const std::string window = std::to_string(reinterpret_cast<std::uintptr_t>(program.window()));

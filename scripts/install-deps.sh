@@ -57,14 +57,17 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 # A mirror being synced serves indexes that do not match its Release file, for hours at times;
 # apt-get update then goes on without them and says nothing in its status. It is asked to fail
-# instead, and tried again after a pause; in the end apt works with the indexes it has.
+# instead, and tried again after a pause (MORVATEK_APT_PAUSE seconds, growing). Where every try
+# fails, set-up stops with apt's message: without the indexes, a package would be missing later.
+pause=${MORVATEK_APT_PAUSE:-20}
 update_indexes() {
     local attempt
     for attempt in 1 2 3 4; do
         $sudo apt-get update -qq --error-on=any && return 0
-        [ "$attempt" -eq 4 ] || { echo "An index failed; apt-get update again in $((attempt * 20)) s"; sleep $((attempt * 20)); }
+        [ "$attempt" -eq 4 ] || { echo "An index failed; apt-get update again in $((attempt * pause)) s"; sleep $((attempt * pause)); }
     done
-    echo "Some indexes still fail; going on with what apt has"
+    echo "install-deps.sh: apt-get update failed four times, as apt says above; try again later" >&2
+    exit 1
 }
 install() {
     echo "Installing: $*"

@@ -6,8 +6,10 @@
 # usage: bench/run-web.sh [runs]   (default 21 runs of each page)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build-web.sh >/dev/null
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+scripts/install-deps.sh web
+# The web build's own tests, the browser drivers included.
+cmake --preset web >/dev/null
+cmake --build --preset web >/dev/null
 node bench/web/startup.mjs "${1:-21}" build-web
 echo
 MORVATEK_BROWSER=firefox node bench/web/startup.mjs "${1:-21}" build-web | grep -v '^morvatek.html:'

@@ -11,19 +11,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
 scripts/install-deps.sh windows linux
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DMORVATEK_BENCH=ON >/dev/null
-cmake --build build-windows --target Morvatek minimal_window startup_bench click_yardstick
+cmake --preset windows-64-bench >/dev/null
+cmake --build --preset windows-64-bench --target Morvatek minimal_window startup_bench click_yardstick
 # The X watcher that clicks and follows the drawing runs on Linux.
-cmake -S . -B build-bench-x -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVATEK_BENCH=ON \
-    -DMORVATEK_GUI=OFF >/dev/null
-cmake --build build-bench-x --target click_race
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target click_race
 
-startup_session=$PWD/build-windows/bench-session
-click_session=$PWD/build-windows/bench-click-session
+build=$PWD/build-windows-64-bench
+startup_session=$build/bench-session
+click_session=$build/bench-click-session
 trap 'tests/win32/wine_session.sh stop "$startup_session";
       tests/win32/wine_session.sh stop "$click_session"' EXIT
-windows() { echo "Z:$PWD/build-windows/$1"; }
+windows() { echo "Z:$build/$1"; }
 
 echo "== start-up under Wine"
 tests/win32/wine_session.sh start "$startup_session"
@@ -35,11 +34,11 @@ echo
 echo "== a click on \"Изчисли\" (30 digits, base 4) under Wine"
 MORVATEK_WINE_DESKTOP=off tests/win32/wine_session.sh start "$click_session"
 export MORVATEK_WINE_SESSION=$click_session
-DISPLAY=:$(cat "$click_session/display") build-bench-x/bench/click_race "$runs" \
+DISPLAY=:$(cat "$click_session/display") build-bench/bench/click_race "$runs" \
     "tests/win32/wine_run.sh $(windows src/win32/Morvatek.exe)" \
     "tests/win32/wine_run.sh $(windows bench/click_yardstick.exe)"
 echo "(targets: at most 1.5 times the yardstick, at most 12 updates)"
 echo
 echo "== size"
-size=$(stat -c %s build-windows/src/win32/Morvatek.exe)
+size=$(stat -c %s "$build/src/win32/Morvatek.exe")
 echo "Morvatek.exe: $size bytes ($((size / 1024)) KiB; target at most 1.5 MB)"

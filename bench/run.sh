@@ -10,8 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
 scripts/install-deps.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVATEK_BENCH=ON >/dev/null
-cmake --build build-bench --target morvatek minimal_window startup_race click_race \
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target morvatek minimal_window startup_race click_race \
     click_yardstick calculation_bench
 
 source scripts/xvfb.sh

@@ -6,10 +6,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh web
-# Debian's Emscripten finds its JavaScript parser among Debian's Node.js modules.
-export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
-cmake --build build-web
+cmake --preset web >/dev/null
+cmake --build --preset web --target web_pages
 ls -l build-web/morvatek.html build-web/site

@@ -18,12 +18,8 @@ mkdir "$fixed" 2>/dev/null || {
 trap 'rm -rf "$fixed"' EXIT
 mkdir "$fixed/source"
 scripts/tree-files.sh | tar --null -T - -cf - | tar -xf - -C "$fixed/source"
-# Debian's Emscripten finds its JavaScript parser among Debian's Node.js modules.
-NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH} \
-    setarch "$(uname -m)" --addr-no-randomize bash -euc '
-    cmake -S "$1/source" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMORVATEK_TESTS=OFF \
-        -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-        -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" >/dev/null
+setarch "$(uname -m)" --addr-no-randomize bash -euc '
+    cmake -S "$1/source" --preset release-web -B "$1/build" >/dev/null
     cmake --build "$1/build"' page "$fixed"
 rm -rf "$out"
 mkdir -p "$out"

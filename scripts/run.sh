@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target morvatek
+cmake --preset linux >/dev/null
+cmake --build --preset linux --target morvatek
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     source scripts/xvfb.sh
     start_xvfb 1024x768x24

@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh linux imagemagick x11-apps
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target morvatek
+cmake --preset linux >/dev/null
+cmake --build --preset linux --target morvatek
 
 source scripts/xvfb.sh
 start_xvfb 800x600x24

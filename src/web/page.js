@@ -29,35 +29,6 @@
     return names.indexOf(element.id);
   }
 
-  function showList(list, number) {
-    const count = core._mv_list_count(number);
-    const items = [];
-    for (let i = 0; i < count; ++i) {
-      items.push(readText(core._mv_list_item(number, i), core._mv_list_item_length(number, i)));
-    }
-    const shown = [...list.children].map((item) => item.textContent);
-    if (shown.join('\n') !== items.join('\n') || shown.length !== items.length) {
-      list.replaceChildren(...items.map((text, i) => {
-        const item = document.createElement('div');
-        item.setAttribute('role', 'option');
-        item.id = `${list.id}-item${i}`;
-        item.textContent = text;
-        return item;
-      }));
-    }
-    const selected = core._mv_list_index(number);
-    [...list.children].forEach((item, i) => setAttributeIfChanged(item, 'aria-selected', String(i === selected)));
-    if (selected >= 0) {
-      setAttributeIfChanged(list, 'aria-activedescendant', list.children[selected].id);
-    } else {
-      list.removeAttribute('aria-activedescendant');
-    }
-    const enabled = core._mv_list_enabled(number) === 1;
-    setAttributeIfChanged(list, 'aria-disabled', String(!enabled));
-    setAttributeIfChanged(list, 'tabindex', enabled ? '0' : '-1');
-    list.hidden = core._mv_list_visible(number) !== 1;
-  }
-
   // One Tab stop for the group: the marked button, or the group's first in the tab order. The
   // markup stands in the designed Tab order, aria-owns gives the reading order.
   function showOptionMarks() {
@@ -72,21 +43,13 @@
     }
   }
 
-  // The page is written only where it differs from the model, so that one action of the pupil's
-  // touches each element at most once.
-  function setAttributeIfChanged(element, name, value) {
-    if (element.getAttribute(name) !== value) {
-      element.setAttribute(name, value);
-    }
-  }
-
   function show(number) {
     const element = document.getElementById(names[number]);
     if (!element) {
       return; // a control that lives in the model only
     }
     if (element.getAttribute('role') === 'listbox') {
-      showList(element, number);
+      showList(core, element, number, readText);
     } else if (element.getAttribute('role') === 'radio') {
       showOptionMarks();
     } else if ('value' in element) {
@@ -101,62 +64,6 @@
         element.scrollLeft = element.scrollWidth; // the newest digit in view, as after typing
       }
     }
-  }
-
-  function itemOf(event) {
-    const item = event.target.closest('[role="option"]');
-    return item ? [...item.parentElement.children].indexOf(item) : -1;
-  }
-
-  function rowsPerPage(list) {
-    const row = list.firstElementChild ? list.firstElementChild.offsetHeight : 0;
-    return row > 0 ? Math.max(1, Math.floor(list.clientHeight / row)) : 1;
-  }
-
-  const listKeys = {
-    ArrowUp: (n) => core._mv_list_move_by(n, -1),
-    ArrowLeft: (n) => core._mv_list_move_by(n, -1),
-    ArrowDown: (n) => core._mv_list_move_by(n, 1),
-    ArrowRight: (n) => core._mv_list_move_by(n, 1),
-    PageUp: (n, list) => core._mv_list_move_by(n, -rowsPerPage(list)),
-    PageDown: (n, list) => core._mv_list_move_by(n, rowsPerPage(list)),
-    Home: (n) => core._mv_list_move_to_first(n),
-    End: (n) => core._mv_list_move_to_last(n),
-    ' ': (n) => core._mv_list_reenter(n),
-    Enter: (n) => core._mv_list_reenter(n),
-  };
-
-  function wireList(list) {
-    const number = () => controlNumber(list);
-    // Every click on an item is a click, the selected item and the second click of a double
-    // click included.
-    list.addEventListener('mousedown', (event) => {
-      event.preventDefault();
-      if (list.getAttribute('aria-disabled') !== 'true') {
-        list.focus();
-      }
-    });
-    list.addEventListener('click', (event) => {
-      const item = itemOf(event);
-      if (item >= 0) {
-        act(() => core._mv_list_click(number(), item));
-      }
-    });
-    list.addEventListener('keydown', (event) => {
-      if (event.altKey || event.ctrlKey || event.metaKey) {
-        return;
-      }
-      const action = listKeys[event.key];
-      const character = event.key.charCodeAt(0);
-      if (action) {
-        act(() => action(number(), list));
-      } else if (event.key.length === 1) {
-        act(() => core._mv_list_type(number(), character));
-      } else {
-        return;
-      }
-      event.preventDefault();
-    });
   }
 
   // The arrow keys move to the next button down or up the window and mark it; Space marks the
@@ -193,7 +100,7 @@
     defaultOptionStop = document.querySelector('[role="radio"]:not([tabindex="-1"])');
     announcer = createAnnouncer(document.getElementById('announcer'));
     for (const list of document.querySelectorAll('[role="listbox"]')) {
-      wireList(list);
+      wireList(list, () => controlNumber(list), (action) => act(() => action(core)));
     }
     wireOptions(document.querySelector('[role="radiogroup"]'));
     for (const button of document.querySelectorAll('button')) {

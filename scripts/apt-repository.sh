@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes Morvatek's apt repository with reprepro: one suite per Debian release (bookworm, trixie),
-# each holding that release's package and the source package it was built from, plus the
+# each holding that release's packages for amd64 and arm64 (apt takes the machine's own) and the
+# source package they were built from, plus the
 # deb822 sources file a school drops into /etc/apt/sources.list.d/ for each suite. Its files are
 # static, for the website's apt/ path, and the same bytes for the same packages: every time in
 # them is SOURCE_DATE_EPOCH. Given the archive's OpenPGP key it signs each suite (InRelease and
@@ -45,7 +46,12 @@ if [ -n "${MORVATEK_APT_KEY:-}${MORVATEK_APT_GNUPGHOME:-}" ]; then
 fi
 
 suites=()
+architectures="amd64 arm64"
 for folder in "$@"; do
+    for architecture in $architectures; do
+        [ -n "$(ls "$folder"/morvatek_*_"$architecture".deb 2>/dev/null)" ] ||
+            fail "$folder holds no $architecture package: each suite carries $architectures"
+    done
     changes=$(ls "$folder"/morvatek_*_amd64.changes)
     suite=$(sed -n 's/^Distribution: //p' "$changes")
     suites+=("$suite")
@@ -53,7 +59,7 @@ for folder in "$@"; do
 Origin: Morvatek
 Label: Morvatek
 Codename: $suite
-Architectures: amd64 source
+Architectures: $architectures source
 Components: main
 Description: Morvatek for Debian $suite
 DebIndices: Packages Release . .gz .xz
@@ -69,7 +75,9 @@ repository() {
 for folder in "$@"; do
     suite=$(sed -n 's/^Distribution: //p' "$folder"/morvatek_*_amd64.changes)
     repository includedsc "$suite" "$folder"/morvatek_*.dsc
-    repository includedeb "$suite" "$(ls "$folder"/morvatek_*_amd64.deb)"
+    for architecture in $architectures; do
+        repository includedeb "$suite" "$(ls "$folder"/morvatek_*_"$architecture".deb)"
+    done
 done
 repository export
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs with apt-get whatever the builds, the tests and the programs need and the machine lacks.
-# usage: scripts/install-deps.sh [linux] [windows] [web] [release] [extra-package ...]   (default: linux)
+# usage: scripts/install-deps.sh [linux] [windows] [web] [release] [arm64] [extra-package ...]
+#        (default: linux)
 set -euo pipefail
 
 linux=(
@@ -26,6 +27,15 @@ web=(
     cmake ninja-build googletest emscripten nodejs chromium firefox-esr fonts-liberation poppler-utils
     webkit2gtk-driver xvfb
 )
+# The core's tests for arm64, cross-built and run under qemu-aarch64, and arm64 roots made through
+# it. Debian 13's qemu-user is static itself, where Debian 12 has qemu-user-static; neither
+# registers an emulator with the kernel, since no binfmt package comes with it.
+arm64=(cmake ninja-build googletest g++-aarch64-linux-gnu arch-test)
+if [ "$(. /etc/os-release && echo "$VERSION_ID")" = 12 ]; then
+    arm64+=(qemu-user-static)
+else
+    arm64+=(qemu-user)
+fi
 # Some machines have a Node.js that brings its own npm; Debian's comes in a package of its own.
 if ! command -v npm >/dev/null; then
     web+=(npm)
@@ -38,6 +48,7 @@ for argument in "$@"; do
     windows) packages+=("${windows[@]}") ;;
     web) packages+=("${web[@]}") ;;
     release) packages+=("${release[@]}") ;;
+    arm64) packages+=("${arm64[@]}") ;;
     *) packages+=("$argument") ;;
     esac
 done

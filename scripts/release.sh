@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every release artefact from the committed tree into dist/ (or the folder named):
-#   morvatek_VERSION-1~deb12u1_amd64.deb            Linux: Debian 12 (bookworm)
-#   morvatek_VERSION-1~deb13u1_amd64.deb            Linux: Debian 13 (trixie)
+#   morvatek_VERSION-1~deb12u1_{amd64,arm64}.deb    Linux: Debian 12 (bookworm), PC and arm64
+#   morvatek_VERSION-1~deb13u1_{amd64,arm64}.deb    Linux: Debian 13 (trixie), PC and arm64
 #   morvatek_VERSION.orig.tar.xz, morvatek_VERSION-1~debNNu1.dsc and .debian.tar.xz
 #                                                   the source packages they were built from
 #   morvatek-VERSION-apt.tar.gz                     the apt repository, for the website's apt/
@@ -83,8 +83,6 @@ archive() {
     tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
         --mode=u=rwX,go=rX --format=gnu -C "$1" -cf - . | gzip -9 -n >"$2"
 }
-configure() { cmake -S "$source_dir" -B "$builds/$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DMORVATEK_TESTS=OFF "${@:2}" >/dev/null; }
 
 version=$(dpkg-parsechangelog -l resources/changelog -S Version)
 for debian in $debians; do
@@ -98,7 +96,7 @@ for debian in $debians; do
         exit 1
     fi
     [ "$status" -eq 0 ] || exit "$status"
-    cp "$builds/debian-$debian"/morvatek_*{.orig.tar.xz,.dsc,.debian.tar.xz,_amd64.deb} "$staging/"
+    cp "$builds/debian-$debian"/morvatek_*{.orig.tar.xz,.dsc,.debian.tar.xz,_amd64.deb,_arm64.deb} "$staging/"
     packages+=("$builds/debian-$debian")
 done
 if [ -n "$debians" ]; then
@@ -110,11 +108,9 @@ fi
 
 for bits in 64 32; do
     echo "== Windows, $bits-bit"
-    toolchain=cmake/mingw-w64.cmake
-    [ "$bits" = 64 ] || toolchain=cmake/mingw-w64-i686.cmake
-    configure "win$bits" -DCMAKE_TOOLCHAIN_FILE="$source_dir/$toolchain"
-    cmake --build "$builds/win$bits" --target Morvatek
-    scripts/release-windows.sh "$builds/win$bits" "$staging"
+    cmake --preset "release-windows-$bits" -B "$builds/windows-$bits" >/dev/null
+    cmake --build "$builds/windows-$bits" --target Morvatek
+    scripts/release-windows.sh "$builds/windows-$bits" "$staging"
 done
 
 echo "== Web"

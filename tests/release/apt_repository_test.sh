@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
 # A school's machine and Morvatek's apt repository, in a clean root of the package's Debian
-# release (a copy of scripts/debian-root.sh's RELEASE-check that ends with the test), the
+# release (a copy of scripts/debian-root.sh's RELEASE-check, or of the root named, that ends with
+# the test), the
 # repository served over HTTP on 127.0.0.1 from inside it: signed by a key apt was not given, it
 # is refused and nothing is installed; with the sources file and the archive's key,
 # `apt-get install morvatek` installs a program that starts; a newer build published later is
-# what `apt-get upgrade` takes. The keys are throwaway ones made here.
-# usage: apt_repository_test.sh PACKAGE_FOLDER   (as scripts/build-debian-package.sh writes it)
+# what `apt-get upgrade` takes. The keys are throwaway ones made here. Every suite carries both
+# architectures, and apt takes the root's own. The program counts as started when it still runs
+# after SECONDS (2; longer where it is emulated).
+# usage: apt_repository_test.sh PACKAGE_FOLDER [ARCH [ROOT [SECONDS]]]
+#        (as scripts/build-debian-package.sh writes it; amd64 in RELEASE-check unless named)
 set -euo pipefail
 scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
 packages=$(realpath "$1")
 release=$(sed -n 's/^Distribution: //p' "$packages"/morvatek_*_amd64.changes)
+arch=${2:-amd64}
+root=${3:-$release-check}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export GNUPGHOME=$work/gnupg SOURCE_DATE_EPOCH
@@ -21,8 +27,8 @@ for signer in archive other; do
 done
 # The newer build: the same package as version 1.0.0.1.
 cp -r "$packages" "$work/newer"
-rm "$work"/newer/morvatek_*_amd64.deb
-dpkg-deb -R "$packages"/morvatek_*_amd64.deb "$work/unpacked"
+rm "$work"/newer/morvatek_*_"$arch".deb
+dpkg-deb -R "$packages"/morvatek_*_"$arch".deb "$work/unpacked"
 sed -i 's/^Version: 1\.0\.0\.0-/Version: 1.0.0.1-/' "$work/unpacked/DEBIAN/control"
 dpkg-deb --root-owner-group -b "$work/unpacked" "$work/newer/" >/dev/null
 # Each published a minute after the one before, all in the past: apt refuses a future date.
@@ -37,9 +43,14 @@ publish archive first "$packages"
 MORVATEK_APT_GNUPGHOME=$GNUPGHOME MORVATEK_APT_KEY_ID=$(gpg --with-colons --list-keys "Morvatek test archive" |
     awk -F: '$1 == "fpr" { print $10; exit }') publish "" newer "$work/newer"
 cp "$work/site/first/morvatek-archive-keyring.asc" "$work/site/first/$release/morvatek.sources" "$work/"
+for architecture in amd64 arm64; do
+    grep -qx 'Package: morvatek' "$work/site/first/dists/$release/main/binary-$architecture/Packages" ||
+        { echo "FAIL: the $release suite carries no $architecture package"; exit 1; }
+done
+echo "ok: the $release suite carries the amd64 and the arm64 package"
 
-"$scripts/debian-root.sh" run --scratch --bind "$work:/srv" "$release-check" bash -euc '
-    release=$1
+"$scripts/debian-root.sh" run --scratch --bind "$work:/srv" "$root" bash -euc '
+    release=$1 arch=$2 seconds=$3
     cd /srv/site
     python3 -u -m http.server --bind 127.0.0.1 0 >/tmp/server.log 2>&1 &
     for _ in $(seq 100); do grep -q "port [0-9]" /tmp/server.log && break; sleep 0.1; done
@@ -61,12 +72,14 @@ cp "$work/site/first/morvatek-archive-keyring.asc" "$work/site/first/$release/mo
     quietly apt-get update --error-on=any && quietly apt-get install -y -q morvatek ||
         { echo "FAIL: apt-get install morvatek"; exit 1; }
     status=0
-    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d) timeout 2 morvatek || status=$?
+    [ "$(dpkg-query -W -f="\${Architecture}" morvatek)" = "$arch" ] ||
+        { echo "FAIL: apt installed the $(dpkg-query -W -f="\${Architecture}" morvatek) package"; exit 1; }
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d) timeout "$seconds" morvatek || status=$?
     [ "$status" -eq 124 ] || { echo "FAIL: the installed program ended with status $status"; exit 1; }
-    echo "ok: apt-get install morvatek on Debian $release, and the program starts"
+    echo "ok: apt-get install morvatek on Debian $release $arch, and the program starts"
 
     serve newer
     quietly apt-get update --error-on=any && quietly apt-get upgrade -y -q
     version=$(dpkg-query -W -f="\${Version}" morvatek)
     [[ $version == 1.0.0.1-* ]] || { echo "FAIL: apt-get upgrade left $version"; exit 1; }
-    echo "ok: apt-get upgrade takes the newer build, $version"' road "$release"
+    echo "ok: apt-get upgrade takes the newer build, $version"' road "$release" "$arch" "${4:-2}"

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# One Debian release's packages, checked as Debian checks them in a clean root of that release
-# (a copy of scripts/debian-root.sh's RELEASE-check that ends with each check): lintian
-# --pedantic on the source package, the .changes and the package, with no error and no warning,
-# and the package's autopkgtest against it installed there. Then what it holds: its name and
+# One Debian release's packages of one architecture, checked as Debian checks them in a clean root
+# of that release (a copy of scripts/debian-root.sh's RELEASE-check that ends with each check):
+# lintian --pedantic on the .changes, the source package with amd64's, and the package, with no
+# error and no warning, as Debian runs lintian on every architecture's packages; for amd64 the
+# package's autopkgtest against it installed there (arm64's runs in an arm64 root,
+# arm64_test.sh). Then what it holds: its name and
 # version, the stripped program, the desktop entry, the icon at every size, the software-centre
 # entry, the manual page, the copyright file and changelog, what it depends on, and AppStream's
 # own check.
-# usage: package_test.sh PACKAGE_FOLDER   (as scripts/build-debian-package.sh writes it)
+# usage: package_test.sh PACKAGE_FOLDER ARCH   (as scripts/build-debian-package.sh writes it;
+#        amd64 or arm64)
 set -euo pipefail
 packages=$(realpath "$1")
+arch=$2
 scripts=$(cd "$(dirname "$0")/../../scripts" && pwd)
 app_id=example.morvatek.Morvatek
 work=$(mktemp -d)
@@ -20,20 +24,21 @@ check() { if eval "$2"; then echo "ok: $1"; else echo "FAIL: $1"; status=1; fi; 
 changelog=$(dirname "$0")/../../resources/changelog
 version=$(dpkg-parsechangelog -l "$changelog" -S Version)
 date=$(date -u -d "$(dpkg-parsechangelog -l "$changelog" -S Date)" +%F)
-changes=$(ls "$packages"/morvatek_*_amd64.changes)
+changes=$(ls "$packages"/morvatek_*_"$arch".changes)
 release=$(sed -n 's/^Distribution: //p' "$changes")
 number=$( [ "$release" = bookworm ] && echo 12 || echo 13)
-package=$(ls "$packages"/morvatek_*_amd64.deb)
-check "the Debian $number package of $version: $(basename "$package")" \
+package=$(ls "$packages"/morvatek_*_"$arch".deb)
+check "the Debian $number $arch package of $version: $(basename "$package")" \
     '[[ $(dpkg-deb -f "$package" Version) == "$version"-*~deb${number}u1 ]] &&
-     [ "$(basename "$package")" = "morvatek_$(dpkg-deb -f "$package" Version)_amd64.deb" ]'
+     [ "$(dpkg-deb -f "$package" Architecture)" = "$arch" ] &&
+     [ "$(basename "$package")" = "morvatek_$(dpkg-deb -f "$package" Version)_$arch.deb" ]'
 
 # Debian's own checks, where that Debian's tools run.
 in_root() { "$scripts/debian-root.sh" run --scratch --bind "$packages:/packages" "$release-check" \
     bash -c "cd /packages && $1" >"$work/said" 2>&1 || { cat "$work/said"; false; }; }
-check "lintian --pedantic finds no error and no warning in the Debian $number packages" \
+check "lintian --pedantic finds no error and no warning in the Debian $number $arch packages" \
     'in_root "lintian --pedantic --fail-on error,warning --tag-display-limit 0 ${changes##*/}"'
-check "the autopkgtest passes against the Debian $number package installed there" \
+[ "$arch" != amd64 ] || check "the autopkgtest passes against the Debian $number package installed there" \
     'in_root "autopkgtest --quiet -U ${package##*/} $(basename "$packages"/*.dsc) -- null"'
 
 dpkg-deb -c "$package" | awk '{print $NF}' >"$work/files"

@@ -105,7 +105,7 @@ describe('from a web server', () => {
   });
 
   // The hosted edition under a folder of a plain static server, as a school's web admin puts it,
-  // with the headers the README gives for nginx and Apache.
+  // with the headers docs/installing.md gives for nginx and Apache.
   test('the hosted site installs as an app and converts offline after one visit', { skip: chromiumOnly }, async () => {
     const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.png': 'image/png',
       '.webmanifest': 'application/manifest+json' };

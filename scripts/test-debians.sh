@@ -80,8 +80,9 @@ installs_own_package() {
     scripts/debian-root.sh run "$1" bash -c '
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
             /root/morvatek.deb >/dev/null || exit 1
-        status=0
-        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(mktemp -d) timeout 2 morvatek || status=$?
+        status=0 runtime=$(mktemp -d)
+        QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$runtime timeout 2 morvatek || status=$?
+        rm -rf "$runtime"
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq morvatek >/dev/null
         [ "$status" -eq 124 ] || { echo "FAIL: the installed program ended with status $status"; exit 1; }
         echo "ok: the installed program started and kept running"' || return 1

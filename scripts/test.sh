@@ -33,6 +33,9 @@ source "$scripts/test-summary.sh"
 source "$scripts/test-parts.sh"
 source "$scripts/test-debians.sh"
 own=$(. /etc/os-release && echo "$VERSION_ID")
+# The roots' makers, "PID:NAME", and the folder of their output: the command's exit trap needs them.
+makers=()
+logs=""
 
 # The makers of the roots run beside the parts, each in a process group of its own that ends
 # with the command however it ends, and at a lower priority than the parts. Each one's output is
@@ -55,7 +58,7 @@ wait_for() {
 
 main() {
     cd "$(dirname "$0")/.." || exit 1
-    local debian debians="" makers=() arm64_why="" logs
+    local debian debians="" arm64_why=""
     # This machine's own Debian first: its parts need no root, and so make way for the roots.
     for debian in ${*:-debian-12 debian-13}; do
         [[ $debian == debian-1[23] ]] || { echo "usage: $0 [debian-12] [debian-13]" >&2; exit 2; }
@@ -64,7 +67,8 @@ main() {
     scripts/install-deps.sh mmdebstrap arm64 || exit 1
     logs=$(mktemp -d)
     trap 'for maker in "${makers[@]}"; do kill -- "-${maker%%:*}" 2>/dev/null; done
-          rm -rf "$logs"; scripts/arm64-emulation.sh stop' EXIT
+          rm -rf "$logs"
+          scripts/arm64-emulation.sh stop' EXIT
     # Debian 13's arm64 package is checked where the Debian packages are built, not in a leg.
     if [[ " ${MORVATEK_RELEASE_DEBIANS-trixie} " == *" trixie "* && " $debians " == *" debian-13 "* ]]; then
         arm64_why=$(scripts/arm64-emulation.sh start) && arm64_why=""

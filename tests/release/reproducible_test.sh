@@ -107,22 +107,38 @@ if [ "${#dists[@]}" -eq 2 ]; then
         { echo "FAIL: the two releases hold different files"; failed=$((failed + 1)); }
 fi
 
-# A script that ends in failure without saying what failed counts as one failure.
-checks() {
+# Each Debian's checks run one after the other, beside the other Debian's: most of their time is
+# one process's (lintian, apt, the program's start). Each check's output and status are kept,
+# then reported in order.
+check_into() { # LOG SCRIPT ARGUMENTS...
     local status=0
-    "$(dirname "$0")/$1" "${@:2}" 2>&1 | tee "$work/checks.log" || status=$?
-    passed=$((passed + $(grep -c '^ok: ' "$work/checks.log" || true)))
-    failed=$((failed + $(grep -c '^FAIL: ' "$work/checks.log" || true)))
-    if [ "$status" -ne 0 ] && ! grep -q '^FAIL: ' "$work/checks.log"; then
-        echo "FAIL: $* ended with status $status"
+    "$(dirname "$0")/$2" "${@:3}" >"$1" 2>&1 || status=$?
+    echo "$status $2 ${*:3}" >"$1.status"
+}
+checks_of() {
+    local log=$work/checks-${1##*-}
+    check_into "$log-1" package_test.sh "$1" amd64
+    check_into "$log-2" package_test.sh "$1" arm64
+    check_into "$log-3" apt_repository_test.sh "$1"
+}
+# A check that ends in failure without saying what failed counts as one failure.
+report() {
+    local status what
+    read -r status what <"$1.status"
+    cat "$1"
+    passed=$((passed + $(grep -c '^ok: ' "$1" || true)))
+    failed=$((failed + $(grep -c '^FAIL: ' "$1" || true)))
+    if [ "$status" -ne 0 ] && ! grep -q '^FAIL: ' "$1"; then
+        echo "FAIL: $what ended with status $status"
         failed=$((failed + 1))
     fi
 }
 for packages in "$built"/debian-*; do
-    [ -d "$packages" ] || continue
-    checks package_test.sh "$packages" amd64
-    checks package_test.sh "$packages" arm64
-    checks apt_repository_test.sh "$packages"
+    [ ! -d "$packages" ] || checks_of "$packages" &
+done
+wait
+for log in "$work"/checks-*-[0-9]; do
+    [ ! -f "$log" ] || report "$log"
 done
 echo "reproducible: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

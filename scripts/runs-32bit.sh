@@ -10,8 +10,6 @@ set -uo pipefail
 no() { echo "this machine runs no 32-bit x86 programs: $*"; exit 1; }
 
 [ "${MORVATEK_32BIT:-}" != no ] || no "MORVATEK_32BIT=no"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # An ELF header, one loadable segment at 0x08048000 and the code at its byte 84:
 # mov eax, 1; mov ebx, 32; int 0x80 (exit(32) through the 32-bit system call gate), so only a
 # 32-bit program that really ran says 32.
@@ -19,8 +17,7 @@ elf='\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0'
 elf+='\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0'
 elf+='\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x60\0\0\0\x60\0\0\0\x05\0\0\0\0\x10\0\0'
 elf+='\xb8\x01\0\0\0\xbb\x20\0\0\0\xcd\x80'
-printf "$elf" >"$work/probe"
-chmod +x "$work/probe"
-why=$("$work/probe" 2>&1)
+source "$(dirname "$0")/probe-program.sh"
+why=$(start_probe "$elf")
 status=$?
 [ $status -eq 32 ] || no "the kernel refused an i386 program (status $status${why:+: ${why##*: }})"

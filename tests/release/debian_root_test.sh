@@ -49,3 +49,12 @@ chmod +x "$MORVATEK_ROOTS/bin/mmdebstrap"
 ! "$script" remove theirs 2>/dev/null || fail "a folder not made here was removed"
 [ "$(ls -A "$MORVATEK_ROOTS/theirs")" = notes ] || fail "a folder not made here was changed"
 echo "ok: a folder not made here is neither made a root of nor removed"
+
+# Where no arm64 program starts (here: binfmt_misc unmounted, in a namespace of the test's own),
+# an arm64 root is skipped with the reason, and nothing is made.
+[ "$(uname -m)" != aarch64 ] || exit 0
+said=$(PATH=$MORVATEK_ROOTS/bin:$PATH unshare --mount --propagation private bash -c \
+    'umount /proc/sys/fs/binfmt_misc 2>/dev/null; "$1" make trixie-arm64' - "$script" 2>&1)
+[ $? -eq 77 ] && [[ $said == "skipped: "*"runs no arm64 programs"* ]] && [ ! -e "$MORVATEK_ROOTS/trixie-arm64/root" ] ||
+    fail "an arm64 root was not skipped where no arm64 program starts: $said"
+echo "ok: where no arm64 program starts, an arm64 root is skipped with the reason"
